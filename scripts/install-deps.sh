@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing the editor need.
+# Runs apt-get as root, or through sudo; does nothing when everything is there already.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  clang libclang-rt-14-dev clang-format
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libfreetype-dev libfontconfig-dev libpng-dev
+  fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+as_root=()
+if [[ $(id -u) -ne 0 ]]; then
+  command -v sudo >/dev/null || { echo "install-deps: run as root or install sudo" >&2; exit 1; }
+  as_root=(sudo)
+fi
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Sets everything up and runs every test: the plain build, the same suite under the
+# address and undefined-behaviour sanitizers, and the settings fuzzer for a minute.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+jobs=$(nproc)
+echo "== build and test"
+scripts/build.sh build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ctest --test-dir build/release --output-on-failure -j "$jobs"
+
+echo "== build and test with -fsanitize=address,undefined"
+scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=Debug -DKELDRA_SANITIZE=ON -DKELDRA_BENCH=OFF
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+
+echo "== fuzz the settings file for ${FUZZ_SECONDS:-60} seconds"
+CC=clang CXX=clang++ scripts/build.sh build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DKELDRA_FUZZ=ON -DKELDRA_TESTS=OFF -DKELDRA_BENCH=OFF
+mkdir -p build/fuzz/corpus
+build/fuzz/tests/fuzz/settings_fuzzer -max_total_time="${FUZZ_SECONDS:-60}" -max_len=4096 \
+  -print_final_stats=1 build/fuzz/corpus tests/fuzz/seeds
+echo "== all tests passed"

@@ -1,0 +1,6 @@
+// This platform layer's face of <windows.h>: the program's own code includes this and
+// compiles the same against the real Windows headers.
+#pragma once
+
+#include "platform/kernel/Resources.h"
+#include "platform/kernel/WinTypes.h"

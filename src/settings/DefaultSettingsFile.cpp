@@ -1,0 +1,26 @@
+#include "settings/DefaultSettingsFile.h"
+
+#include <windows.h>
+
+#include <cerrno>
+
+#include "settings/AtomicFileWriter.h"
+#include "settings/NativePath.h"
+
+namespace keldra::settings {
+
+std::string_view DefaultSettingsFile::Bytes() {
+    HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(kResourceId), L"ini");
+    HGLOBAL loaded = LoadResource(nullptr, resource);
+    const auto* data = static_cast<const char*>(LockResource(loaded));
+    if (data == nullptr) return {};
+    return std::string_view(data, SizeofResource(nullptr, resource));
+}
+
+SaveResult DefaultSettingsFile::CreateIfMissing(std::wstring_view path) {
+    const std::filesystem::path target = NativePath::From(path);
+    if (NativePath::AnythingAt(target)) return SaveResult::SystemFailure(std::wstring(path), EEXIST);
+    return AtomicFileWriter(target, std::wstring(path)).CreateNew(Bytes());
+}
+
+}  // namespace keldra::settings

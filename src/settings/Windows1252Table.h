@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace keldra::settings {
+
+// The Windows-1252 code page as a byte <-> character table, read from glibc's iconv once.
+// The five bytes that the code page leaves undefined (81, 8D, 8F, 90, 9D) map to the C1
+// control characters of the same value, as the platform maps them, so that every byte
+// of a file survives a decode and encode.
+class Windows1252Table {
+public:
+    static const Windows1252Table& Instance();
+
+    std::wstring Decode(std::string_view bytes) const;
+    std::string Encode(std::wstring_view text) const;
+
+private:
+    Windows1252Table();
+    std::array<wchar_t, 256> toWide_{};
+    std::unordered_map<wchar_t, char> toByte_;
+};
+
+}  // namespace keldra::settings
