@@ -28,9 +28,10 @@ bool IconvConverter::Convert(std::string_view in, std::string& out, std::size_t 
         const int error = errno;
         out.append(buffer, static_cast<std::size_t>(dst - buffer));
         if (rc != static_cast<std::size_t>(-1) || error == E2BIG) continue;
-        // EILSEQ: an invalid or unconvertible sequence; EINVAL: a sequence cut off at the end.
         clean = false;
         out.append(replacement);
+        if (error == EINVAL) break;  // a sequence cut off at the end: one replacement for it
+        // EILSEQ: an invalid or unconvertible sequence; skip it and go on.
         const std::size_t skip = std::min(skipUnit, srcLeft);
         src += skip;
         srcLeft -= skip;

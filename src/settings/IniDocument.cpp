@@ -38,8 +38,7 @@ public:
         return encoding_ == TextEncoding::Utf16Le ? (byte(0) | byte(1) << 8) : (byte(0) << 8 | byte(1));
     }
 
-    // The end of the decodable text in [begin, end): the first NUL unit, or the last
-    // whole unit (a stray odd byte of a UTF-16 file is kept but never decoded).
+    // The end of the decodable text in [begin, end): the first NUL unit, or the end.
     std::size_t TextEnd(std::size_t begin, std::size_t end) const {
         std::size_t at = begin;
         for (; at + unit_ <= end; at += unit_) {
@@ -61,17 +60,17 @@ IniDocument IniDocument::Parse(std::string_view bytes, IniReadOptions options) {
     const DetectedEncoding detected = DetectEncoding(bytes, options);
     document.encoding_ = detected.encoding;
     document.byteOrderMark_ = std::string(bytes.substr(0, detected.markSize));
-    const std::string_view body = bytes.substr(detected.markSize);
 
+    // A stray odd byte at the end of a UTF-16 file is kept, but after everything else, so
+    // that lines added behind the last line stay aligned to whole units.
+    const std::size_t unit = TextCodec::UnitSize(detected.encoding);
+    const std::size_t strayBytes = (bytes.size() - detected.markSize) % unit;
+    document.strayTail_ = std::string(bytes.substr(bytes.size() - strayBytes));
+    const std::string_view body = bytes.substr(detected.markSize, bytes.size() - detected.markSize - strayBytes);
     const UnitReader reader(body, detected.encoding);
-    const std::size_t unit = reader.UnitSize();
     std::size_t lineStart = 0;
     std::size_t at = 0;
     while (at < body.size()) {
-        if (!reader.HasUnitAt(at)) {  // a stray odd byte at the end of a UTF-16 file
-            at = body.size();
-            break;
-        }
         const unsigned c = reader.UnitAt(at);
         if (c != '\r' && c != '\n') {
             at += unit;
@@ -174,6 +173,7 @@ void IniDocument::InsertLine(std::size_t position, std::wstring text) {
 std::string IniDocument::Serialize() const {
     std::size_t size = byteOrderMark_.size();
     for (const Line& line : lines_) size += line.content.size() + line.ending.size();
+    size += strayTail_.size();
     std::string bytes;
     bytes.reserve(size);
     bytes += byteOrderMark_;
@@ -181,6 +181,7 @@ std::string IniDocument::Serialize() const {
         bytes += line.content;
         bytes += line.ending;
     }
+    bytes += strayTail_;
     return bytes;
 }
 

@@ -54,6 +54,7 @@ private:
     TextEncoding encoding_ = TextEncoding::Windows1252;
     std::string byteOrderMark_;
     std::vector<Line> lines_;
+    std::string strayTail_;  // an odd last byte of a UTF-16 file
 };
 
 }  // namespace keldra::settings
