@@ -32,14 +32,15 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-void SyncFolder(const std::filesystem::path& folder) {
-    // Makes the rename itself durable; a folder that cannot be opened is no failure of the save.
-    UniqueFd fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd) fsync(fd.Get());
-}
-
 std::filesystem::path FolderOf(const std::filesystem::path& file) {
     return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
+std::string HiddenTempName(const std::filesystem::path& target) {
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".XXXXXX";
+    return name;
 }
 
 }  // namespace
@@ -48,7 +49,7 @@ std::filesystem::path FolderOf(const std::filesystem::path& file) {
 class AtomicFileWriter::TempFile {
 public:
     explicit TempFile(const std::filesystem::path& target)
-        : path_((FolderOf(target) / ("." + target.filename().string() + ".XXXXXX")).string()),
+        : path_((FolderOf(target) / HiddenTempName(target)).string()),
           fd_(mkostemp(path_.data(), O_CLOEXEC)),
           createError_(fd_ ? 0 : errno),
           created_(static_cast<bool>(fd_)) {}
@@ -89,17 +90,15 @@ SaveResult AtomicFileWriter::WriteTemp(TempFile& temp, std::string_view bytes, m
 SaveResult AtomicFileWriter::Replace(std::string_view bytes, const FileSnapshot& previous) const {
     TempFile temp(target_);
     const mode_t mode = previous.Exists() ? previous.Mode() : NewFileMode();
-    if (temp.Created() && previous.Exists()) {
-        // Keeps the owner when root saves another user's file; a plain user cannot, and
-        // the file is then theirs, as any editor's save would leave it.
-        if (fchown(temp.Fd(), previous.Owner(), previous.Group()) != 0) {
-            // not a failure of the save
-        }
+    if (temp.Created() && previous.Exists() &&
+        (previous.Owner() != geteuid() || previous.Group() != getegid())) {
+        // Keeps the owner when root saves another user's file. A plain user cannot, and
+        // the file is then theirs, as any editor's save would leave it: no failure.
+        [[maybe_unused]] const int ignored = fchown(temp.Fd(), previous.Owner(), previous.Group());
     }
     if (SaveResult written = WriteTemp(temp, bytes, mode); !written) return written;
     if (rename(temp.Path(), target_.c_str()) != 0) return Fail(errno);
     temp.MarkRenamed();
-    SyncFolder(FolderOf(target_));
     return SaveResult::Success();
 }
 
@@ -116,7 +115,6 @@ SaveResult AtomicFileWriter::CreateNew(std::string_view bytes) const {
         if (rename(temp.Path(), target_.c_str()) != 0) return Fail(errno);
         temp.MarkRenamed();
     }
-    SyncFolder(FolderOf(target_));
     return SaveResult::Success();
 }
 

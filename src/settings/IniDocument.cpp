@@ -166,6 +166,11 @@ std::string IniDocument::AddedLineEnding() const {
 
 void IniDocument::InsertLine(std::size_t position, std::wstring text) {
     Line line = MakeLine(std::move(text));
+    if (position < lines_.size() && lines_[position].content.empty() && line.ending == TextCodec::Encode(L"\r", encoding_) &&
+        lines_[position].ending.starts_with(TextCodec::Encode(L"\n", encoding_))) {
+        // A lone CR right before a blank LF line would merge the two into one CR LF line end.
+        line.ending = TextCodec::Encode(L"\r\n", encoding_);
+    }
     if (position > 0 && lines_[position - 1].ending.empty()) lines_[position - 1].ending = line.ending;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position), std::move(line));
 }

@@ -35,6 +35,15 @@ public:
     std::string Serialize() const;
     TextEncoding Encoding() const { return encoding_; }
 
+    // The exact bytes of each line, for checks that other lines stayed as they were.
+    struct RawLine {
+        std::string_view content;
+        std::string_view ending;
+        bool operator==(const RawLine&) const = default;
+    };
+    std::size_t LineCount() const { return lines_.size(); }
+    RawLine LineAt(std::size_t index) const { return {lines_[index].content, lines_[index].ending}; }
+
 private:
     struct Line {
         std::string content;  // bytes before the line end, NULs and all

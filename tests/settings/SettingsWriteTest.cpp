@@ -61,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "[V]\r\nA=1\r\n[W]\r\nK=v\r\n"},
         WriteCase{"added_lines_take_first_line_end_lf", "[V]\nA=1\n", L"W", L"K", L"v", "[V]\nA=1\n[W]\nK=v\n"},
         WriteCase{"added_lines_take_first_line_end_cr", "[V]\rA=1\r", L"V", L"K", L"v", "[V]\rA=1\rK=v\r"},
+        WriteCase{"cr_line_before_blank_lf_line_stays_apart", "[V]\rA=1\n\n[W]\r", L"V", L"B", L"2",
+                  "[V]\rA=1\nB=2\r\n\n[W]\r"},
         WriteCase{"crlf_when_file_has_no_line_end", "[V]", L"V", L"K", L"v", "[V]\r\nK=v\r\n"},
         WriteCase{"unknown_lines_and_bytes_survive",
                   "junk before\r\n[V]\r\n  odd line \x01\xFF\r\n\tA = 1 \r\n#x\r\n\r\n[W]\r\nZ=\xE9\n"s, L"V", L"A", L"2",
