@@ -24,8 +24,12 @@ int DisplayModeList::FindDisplayMode(int width, int height) {
     return kFallbackIndex;  // no nearest match: only an exact pair selects its mode
 }
 
-int DisplayModeList::WidthOf(int index) { return Modes().at(static_cast<std::size_t>(index)).width; }
+int DisplayModeList::WidthOf(int index) {
+    return Modes().at(static_cast<std::size_t>(index)).width;
+}
 
-int DisplayModeList::HeightOf(int index) { return Modes().at(static_cast<std::size_t>(index)).height; }
+int DisplayModeList::HeightOf(int index) {
+    return Modes().at(static_cast<std::size_t>(index)).height;
+}
 
 }  // namespace keldra::pages

@@ -16,7 +16,7 @@ struct DisplayMode {
 // The eight screen sizes of the game, in list order, and the mapping between a stored
 // width and height and a list position.
 class DisplayModeList {
-public:
+  public:
     static constexpr std::size_t kCount = 8;
     // The mode of the read defaults, of a size not in the list, and of the page's defaults.
     static constexpr int kFallbackIndex = 1;

@@ -47,7 +47,7 @@ std::string HiddenTempName(const std::filesystem::path& target) {
 
 // A hidden temporary file beside the target, removed again unless it was put in place.
 class AtomicFileWriter::TempFile {
-public:
+  public:
     explicit TempFile(const std::filesystem::path& target)
         : path_((FolderOf(target) / HiddenTempName(target)).string()),
           fd_(mkostemp(path_.data(), O_CLOEXEC)),
@@ -67,7 +67,7 @@ public:
     const char* Path() const { return path_.c_str(); }
     void MarkRenamed() { renamed_ = true; }
 
-private:
+  private:
     std::string path_;
     UniqueFd fd_;
     int createError_;
@@ -109,7 +109,8 @@ SaveResult AtomicFileWriter::CreateNew(std::string_view bytes) const {
     // in place, or nothing is.
     if (link(temp.Path(), target_.c_str()) != 0) {
         const int error = errno;
-        if (error == EEXIST || (error != EPERM && error != ENOTSUP && error != EOPNOTSUPP)) return Fail(error);
+        if (error == EEXIST || (error != EPERM && error != ENOTSUP && error != EOPNOTSUPP))
+            return Fail(error);
         // A file system without hard links: rename, after one more look for a file there.
         if (NativePath::AnythingAt(target_)) return Fail(EEXIST);
         if (rename(temp.Path(), target_.c_str()) != 0) return Fail(errno);

@@ -16,7 +16,7 @@ namespace keldra::settings {
 // not flushed: after a crash right after the rename the old, complete file may come back,
 // which is harmless, and it keeps a save within a small factor of one plain write.
 class AtomicFileWriter {
-public:
+  public:
     // `displayPath` names the file in errors, as the caller spelled it.
     AtomicFileWriter(std::filesystem::path target, std::wstring displayPath);
 
@@ -26,7 +26,7 @@ public:
     // Creates the file only if nothing exists at the path; EEXIST otherwise.
     SaveResult CreateNew(std::string_view bytes) const;
 
-private:
+  private:
     class TempFile;
     SaveResult WriteTemp(TempFile& temp, std::string_view bytes, mode_t mode) const;
     SaveResult Fail(int code) const { return SaveResult::SystemFailure(displayPath_, code); }

@@ -8,7 +8,7 @@ namespace keldra::settings {
 // The translated captions in T_CONFIG.INI, section RES_TEXT. An empty caption path
 // means there is no caption file: every lookup gives its default.
 class CaptionTable {
-public:
+  public:
     // The path itself when anything exists there at this moment, else the empty path.
     // Decided once at start: a caption file that appears later is not used.
     static std::wstring PathIfPresent(std::wstring_view path);

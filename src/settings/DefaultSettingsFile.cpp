@@ -19,7 +19,8 @@ std::string_view DefaultSettingsFile::Bytes() {
 
 SaveResult DefaultSettingsFile::CreateIfMissing(std::wstring_view path) {
     const std::filesystem::path target = NativePath::From(path);
-    if (NativePath::AnythingAt(target)) return SaveResult::SystemFailure(std::wstring(path), EEXIST);
+    if (NativePath::AnythingAt(target))
+        return SaveResult::SystemFailure(std::wstring(path), EEXIST);
     return AtomicFileWriter(target, std::wstring(path)).CreateNew(Bytes());
 }
 

@@ -9,7 +9,7 @@ namespace keldra::settings {
 
 // A file's bytes and ownership as they are on disk at one moment.
 class FileSnapshot {
-public:
+  public:
     enum class State { Missing, Read, Unreadable };
 
     static FileSnapshot Take(const std::filesystem::path& path);
@@ -25,7 +25,7 @@ public:
     uid_t Owner() const { return owner_; }
     gid_t Group() const { return group_; }
 
-private:
+  private:
     State state_ = State::Missing;
     std::string bytes_;
     int error_ = 0;

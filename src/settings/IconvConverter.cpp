@@ -12,7 +12,9 @@ IconvConverter::IconvConverter(const char* to, const char* from) : cd_(iconv_ope
     }
 }
 
-IconvConverter::~IconvConverter() { iconv_close(cd_); }
+IconvConverter::~IconvConverter() {
+    iconv_close(cd_);
+}
 
 bool IconvConverter::Convert(std::string_view in, std::string& out, std::size_t skipUnit,
                              std::string_view replacement) {

@@ -10,7 +10,7 @@ namespace keldra::settings {
 // One glibc iconv conversion descriptor, owned. Invalid or unconvertible input never
 // stops a conversion: it is replaced and the conversion goes on, so no input is fatal.
 class IconvConverter {
-public:
+  public:
     IconvConverter(const char* to, const char* from);
     ~IconvConverter();
     IconvConverter(const IconvConverter&) = delete;
@@ -22,7 +22,7 @@ public:
     bool Convert(std::string_view in, std::string& out, std::size_t skipUnit,
                  std::string_view replacement);
 
-private:
+  private:
     iconv_t cd_;
 };
 

@@ -25,7 +25,7 @@ DetectedEncoding DetectEncoding(std::string_view bytes, IniReadOptions options) 
 // Reads code units of one or two bytes, so that line ends and NULs are found in UTF-16
 // files as well as in byte-wide ones.
 class UnitReader {
-public:
+  public:
     UnitReader(std::string_view bytes, TextEncoding encoding)
         : bytes_(bytes), encoding_(encoding), unit_(TextCodec::UnitSize(encoding)) {}
 
@@ -33,9 +33,12 @@ public:
     bool HasUnitAt(std::size_t offset) const { return offset + unit_ <= bytes_.size(); }
 
     unsigned UnitAt(std::size_t offset) const {
-        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes_[offset + i]); };
+        const auto byte = [&](std::size_t i) {
+            return static_cast<unsigned char>(bytes_[offset + i]);
+        };
         if (unit_ == 1) return byte(0);
-        return encoding_ == TextEncoding::Utf16Le ? (byte(0) | byte(1) << 8) : (byte(0) << 8 | byte(1));
+        return encoding_ == TextEncoding::Utf16Le ? (byte(0) | byte(1) << 8)
+                                                  : (byte(0) << 8 | byte(1));
     }
 
     // The end of the decodable text in [begin, end): the first NUL unit, or the end.
@@ -47,7 +50,7 @@ public:
         return at;
     }
 
-private:
+  private:
     std::string_view bytes_;
     TextEncoding encoding_;
     std::size_t unit_;
@@ -66,7 +69,8 @@ IniDocument IniDocument::Parse(std::string_view bytes, IniReadOptions options) {
     const std::size_t unit = TextCodec::UnitSize(detected.encoding);
     const std::size_t strayBytes = (bytes.size() - detected.markSize) % unit;
     document.strayTail_ = std::string(bytes.substr(bytes.size() - strayBytes));
-    const std::string_view body = bytes.substr(detected.markSize, bytes.size() - detected.markSize - strayBytes);
+    const std::string_view body =
+        bytes.substr(detected.markSize, bytes.size() - detected.markSize - strayBytes);
     const UnitReader reader(body, detected.encoding);
     std::size_t lineStart = 0;
     std::size_t at = 0;
@@ -77,19 +81,23 @@ IniDocument IniDocument::Parse(std::string_view bytes, IniReadOptions options) {
             continue;
         }
         std::size_t endingSize = unit;
-        if (c == '\r' && reader.HasUnitAt(at + unit) && reader.UnitAt(at + unit) == '\n') endingSize += unit;
+        if (c == '\r' && reader.HasUnitAt(at + unit) && reader.UnitAt(at + unit) == '\n')
+            endingSize += unit;
         const std::size_t contentEnd = at;
         const std::size_t textEnd = reader.TextEnd(lineStart, contentEnd);
-        document.lines_.push_back({std::string(body.substr(lineStart, contentEnd - lineStart)),
-                                   std::string(body.substr(at, endingSize)),
-                                   TextCodec::Decode(body.substr(lineStart, textEnd - lineStart), detected.encoding)});
+        document.lines_.push_back(
+            {std::string(body.substr(lineStart, contentEnd - lineStart)),
+             std::string(body.substr(at, endingSize)),
+             TextCodec::Decode(body.substr(lineStart, textEnd - lineStart), detected.encoding)});
         at += endingSize;
         lineStart = at;
     }
     if (lineStart < body.size()) {
         const std::size_t textEnd = reader.TextEnd(lineStart, body.size());
-        document.lines_.push_back({std::string(body.substr(lineStart)), {},
-                                   TextCodec::Decode(body.substr(lineStart, textEnd - lineStart), detected.encoding)});
+        document.lines_.push_back(
+            {std::string(body.substr(lineStart)),
+             {},
+             TextCodec::Decode(body.substr(lineStart, textEnd - lineStart), detected.encoding)});
     }
     return document;
 }
@@ -126,7 +134,8 @@ std::size_t IniDocument::LastNonBlankLine(std::size_t header) const {
     return last;
 }
 
-std::optional<std::wstring> IniDocument::Find(std::wstring_view section, std::wstring_view key) const {
+std::optional<std::wstring> IniDocument::Find(std::wstring_view section,
+                                              std::wstring_view key) const {
     const auto header = FindSection(section);
     if (!header) return std::nullopt;
     const auto line = FindKey(*header, key);
@@ -166,12 +175,14 @@ std::string IniDocument::AddedLineEnding() const {
 
 void IniDocument::InsertLine(std::size_t position, std::wstring text) {
     Line line = MakeLine(std::move(text));
-    if (position < lines_.size() && lines_[position].content.empty() && line.ending == TextCodec::Encode(L"\r", encoding_) &&
+    if (position < lines_.size() && lines_[position].content.empty() &&
+        line.ending == TextCodec::Encode(L"\r", encoding_) &&
         lines_[position].ending.starts_with(TextCodec::Encode(L"\n", encoding_))) {
         // A lone CR right before a blank LF line would merge the two into one CR LF line end.
         line.ending = TextCodec::Encode(L"\r\n", encoding_);
     }
-    if (position > 0 && lines_[position - 1].ending.empty()) lines_[position - 1].ending = line.ending;
+    if (position > 0 && lines_[position - 1].ending.empty())
+        lines_[position - 1].ending = line.ending;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position), std::move(line));
 }
 

@@ -19,7 +19,7 @@ struct IniReadOptions {
 // line it changes: every other byte (line ends, blanks, comments, unknown lines, bytes
 // that do not decode) is written back as it was read.
 class IniDocument {
-public:
+  public:
     // A file that does not exist yet: Windows-1252, no byte-order mark, CR LF line ends.
     IniDocument() = default;
     static IniDocument Parse(std::string_view bytes, IniReadOptions options = {});
@@ -42,9 +42,11 @@ public:
         bool operator==(const RawLine&) const = default;
     };
     std::size_t LineCount() const { return lines_.size(); }
-    RawLine LineAt(std::size_t index) const { return {lines_[index].content, lines_[index].ending}; }
+    RawLine LineAt(std::size_t index) const {
+        return {lines_[index].content, lines_[index].ending};
+    }
 
-private:
+  private:
     struct Line {
         std::string content;  // bytes before the line end, NULs and all
         std::string ending;   // the line end's bytes, empty for a last line without one

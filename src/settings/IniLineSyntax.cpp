@@ -6,9 +6,13 @@ namespace keldra::settings {
 
 namespace {
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+bool IsBlank(wchar_t c) {
+    return c == L' ' || c == L'\t';
+}
 
-wchar_t AsciiUpper(wchar_t c) { return (c >= L'a' && c <= L'z') ? c - L'a' + L'A' : c; }
+wchar_t AsciiUpper(wchar_t c) {
+    return (c >= L'a' && c <= L'z') ? c - L'a' + L'A' : c;
+}
 
 }  // namespace
 
@@ -19,7 +23,8 @@ std::wstring_view TrimBlanks(std::wstring_view text) {
 }
 
 bool SameIniName(std::wstring_view a, std::wstring_view b) {
-    return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) { return AsciiUpper(x) == AsciiUpper(y); });
+    return std::ranges::equal(a, b,
+                              [](wchar_t x, wchar_t y) { return AsciiUpper(x) == AsciiUpper(y); });
 }
 
 IniLineSyntax IniLineSyntax::Parse(std::wstring_view text) {
@@ -33,7 +38,8 @@ IniLineSyntax IniLineSyntax::Parse(std::wstring_view text) {
     }
     if (trimmed.front() == L';') return {Kind::Comment, {}, {}};
     if (const auto equals = trimmed.find(L'='); equals != std::wstring_view::npos) {
-        return {Kind::Key, TrimBlanks(trimmed.substr(0, equals)), TrimBlanks(trimmed.substr(equals + 1))};
+        return {Kind::Key, TrimBlanks(trimmed.substr(0, equals)),
+                TrimBlanks(trimmed.substr(equals + 1))};
     }
     return {Kind::Other, {}, {}};
 }

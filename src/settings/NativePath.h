@@ -8,7 +8,7 @@ namespace keldra::settings {
 // The program forms its paths the Windows way ("<dir>\CONFIG.INI"); on this system a
 // backslash is a separator too, and names are UTF-8.
 class NativePath {
-public:
+  public:
     static std::filesystem::path From(std::wstring_view windowsPath);
 
     // The path with symbolic links in its last part followed, so that a linked settings

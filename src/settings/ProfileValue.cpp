@@ -2,11 +2,11 @@
 
 #include <cstdint>
 
-
 namespace keldra::settings {
 
 std::wstring_view ProfileValue::Unquote(std::wstring_view value) {
-    if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') && value.back() == value.front()) {
+    if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') &&
+        value.back() == value.front()) {
         return value.substr(1, value.size() - 2);
     }
     return value;

@@ -10,7 +10,7 @@ namespace keldra::settings {
 // services: one pair of matching quotes removed, then the text cut to what a
 // 260-character buffer holds.
 class ProfileValue {
-public:
+  public:
     static constexpr std::size_t kMaxLength = 259;
 
     // "dq" gives dq, '' gives empty; a lone or unmatched quote stays.

@@ -6,7 +6,7 @@ namespace keldra::settings {
 
 // The outcome of writing the settings file: success, or the file and the system's reason.
 class SaveResult {
-public:
+  public:
     static SaveResult Success() { return SaveResult(); }
     static SaveResult Failure(std::wstring path, int code, std::string reason) {
         SaveResult result;
@@ -26,7 +26,7 @@ public:
     int Code() const { return code_; }
     const std::string& Reason() const { return reason_; }
 
-private:
+  private:
     SaveResult() = default;
     bool failed_ = false;
     std::wstring path_;

@@ -12,7 +12,7 @@ namespace keldra::settings {
 // the Windows way, "<dir>\CONFIG.INI"). Reads never fail: a missing or unreadable file,
 // section or key gives the caller's default.
 class SettingsFile {
-public:
+  public:
     // The stored text, at most 259 characters; the default when the key is missing. A key
     // present with an empty value gives the empty text.
     static std::wstring ReadText(std::wstring_view section, std::wstring_view key,

@@ -36,7 +36,8 @@ std::string Refusal(std::wstring_view section, std::wstring_view key, std::wstri
 
 }  // namespace
 
-bool SettingsTransaction::Write(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
+bool SettingsTransaction::Write(std::wstring_view section, std::wstring_view key,
+                                std::wstring_view value) {
     std::string refusal = Refusal(section, key, value);
     if (!refusal.empty()) {
         if (refusal_.empty()) refusal_ = std::move(refusal);

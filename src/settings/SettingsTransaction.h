@@ -13,7 +13,7 @@ namespace keldra::settings {
 // meanwhile survive), applies every write, and replaces the file once. When every write
 // leaves its key as it was, the file is not touched at all.
 class SettingsTransaction {
-public:
+  public:
     explicit SettingsTransaction(std::wstring path) : path_(std::move(path)) {}
 
     // Queues KEY=value for the section. A section, key or value that the file cannot hold
@@ -25,7 +25,7 @@ public:
 
     const std::wstring& Path() const { return path_; }
 
-private:
+  private:
     struct PendingWrite {
         std::wstring section;
         std::wstring key;

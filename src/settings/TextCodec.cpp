@@ -12,10 +12,14 @@ namespace {
 
 const char* IconvName(TextEncoding encoding) {
     switch (encoding) {
-        case TextEncoding::Utf8: return "UTF-8";
-        case TextEncoding::Utf16Le: return "UTF-16LE";
-        case TextEncoding::Utf16Be: return "UTF-16BE";
-        case TextEncoding::Windows1252: break;
+        case TextEncoding::Utf8:
+            return "UTF-8";
+        case TextEncoding::Utf16Le:
+            return "UTF-16LE";
+        case TextEncoding::Utf16Be:
+            return "UTF-16BE";
+        case TextEncoding::Windows1252:
+            break;
     }
     return "WINDOWS-1252";
 }
@@ -56,12 +60,14 @@ std::wstring TextCodec::Decode(std::string_view bytes, TextEncoding encoding) {
 
 std::string TextCodec::Encode(std::wstring_view text, TextEncoding encoding) {
     if (encoding == TextEncoding::Windows1252) return Windows1252Table::Instance().Encode(text);
-    const std::string_view questionMark = encoding == TextEncoding::Utf8     ? "?"
-                                          : encoding == TextEncoding::Utf16Le ? std::string_view("?\0", 2)
-                                                                              : std::string_view("\0?", 2);
+    const std::string_view questionMark = encoding == TextEncoding::Utf8 ? "?"
+                                          : encoding == TextEncoding::Utf16Le
+                                              ? std::string_view("?\0", 2)
+                                              : std::string_view("\0?", 2);
     std::string out;
     Converter(encoding, false)
-        .Convert(std::string_view(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t)),
+        .Convert(std::string_view(reinterpret_cast<const char*>(text.data()),
+                                  text.size() * sizeof(wchar_t)),
                  out, sizeof(wchar_t), questionMark);
     return out;
 }

@@ -11,7 +11,7 @@ namespace keldra::settings {
 // an invalid sequence becomes U+FFFD. Encoding never fails either: a character the
 // target cannot hold becomes '?', as the platform writes it.
 class TextCodec {
-public:
+  public:
     static std::wstring Decode(std::string_view bytes, TextEncoding encoding);
     static std::string Encode(std::wstring_view text, TextEncoding encoding);
 

@@ -8,7 +8,7 @@ namespace keldra::settings {
 
 // An owned file descriptor, closed when it goes out of scope.
 class UniqueFd {
-public:
+  public:
     UniqueFd() = default;
     explicit UniqueFd(int fd) : fd_(fd) {}
     ~UniqueFd() { Reset(); }
@@ -32,7 +32,7 @@ public:
         return result;
     }
 
-private:
+  private:
     void Reset() {
         if (fd_ >= 0) close(std::exchange(fd_, -1));
     }

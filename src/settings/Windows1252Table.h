@@ -12,13 +12,13 @@ namespace keldra::settings {
 // control characters of the same value, as the platform maps them, so that every byte
 // of a file survives a decode and encode.
 class Windows1252Table {
-public:
+  public:
     static const Windows1252Table& Instance();
 
     std::wstring Decode(std::string_view bytes) const;
     std::string Encode(std::wstring_view text) const;
 
-private:
+  private:
     Windows1252Table();
     std::array<wchar_t, 256> toWide_{};
     std::unordered_map<wchar_t, char> toByte_;

@@ -60,7 +60,8 @@ void CheckOtherLinesKept(const IniDocument& before, const IniDocument& after) {
         for (std::size_t i = 0; i < b; ++i) {
             if (before.LineAt(i) == after.LineAt(i)) continue;
             ++differing;
-            Check(before.LineAt(i).ending == after.LineAt(i).ending, "a replaced line lost its line end");
+            Check(before.LineAt(i).ending == after.LineAt(i).ending,
+                  "a replaced line lost its line end");
         }
         Check(differing <= 1, "a write changed more than one line");
         return;
@@ -87,7 +88,8 @@ std::filesystem::path ScratchFile() {
 
 void CheckCommit(std::string_view bytes, const WriteChoice& first, const WriteChoice& second) {
     const std::filesystem::path file = ScratchFile();
-    std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     const std::wstring path = TextCodec::FromUtf8(file.string());
     SettingsTransaction save(path);
     Check(save.Write(first.section, first.key, first.value), "a valid write was refused");
@@ -107,14 +109,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const IniDocument before = IniDocument::Parse(input);
     Check(before.Serialize() == input, "an untouched document did not write back byte for byte");
     if (const auto stored = before.Find(write.section, write.key)) {
-        Check(ProfileValue::Text(*stored).size() <= ProfileValue::kMaxLength, "a read returned too much");
+        Check(ProfileValue::Text(*stored).size() <= ProfileValue::kMaxLength,
+              "a read returned too much");
     }
 
     IniDocument after = before;
     after.Set(write.section, write.key, write.value);
     const IniDocument reread = IniDocument::Parse(after.Serialize());
     const auto stored = reread.Find(write.section, write.key);
-    Check(stored.has_value() && ProfileValue::Text(*stored) == write.value, "a written key does not read back");
+    Check(stored.has_value() && ProfileValue::Text(*stored) == write.value,
+          "a written key does not read back");
     CheckOtherLinesKept(before, reread);
 
     CheckCommit(input, write, other);

@@ -50,18 +50,20 @@ TEST_P(BadFileTest, ReadsAnswerAndAWriteKeepsTheRest) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, BadFileTest,
-    ::testing::Values(BadFile{"binary_garbage", RandomBytes(64 * 1024, 1)},
-                      BadFile{"nul_bytes", std::string(5000, '\0')},
-                      BadFile{"nul_in_section_line", "[VI\0DEO]\r\nSIZE_X=1\r\n"s},
-                      BadFile{"ten_megabytes", std::string(10 * 1024 * 1024, 'a') + "\r\n[VIDEO]\r\nSIZE_X=1\r\n"},
-                      BadFile{"one_megabyte_line", "[VIDEO]\r\nSIZE_X=" + std::string(1024 * 1024, '9') + "\r\n"},
-                      BadFile{"cr_only", "[VIDEO]\rSIZE_X=1\r\rX=2\r"},
-                      BadFile{"lf_only", "[VIDEO]\nSIZE_X=1\n\nX=2\n"},
-                      BadFile{"no_final_line_end", "[VIDEO]\r\nSIZE_X=1"},
-                      BadFile{"invalid_utf8_after_mark", "\xEF\xBB\xBF[VIDEO]\r\nSIZE_X=\xC3\x28\xFF\r\n"},
-                      BadFile{"invalid_utf16_lone_surrogate", "\xFF\xFE[\0V\0]\0\n\0K\0=\0\x00\xD8\n\0"s},
-                      BadFile{"only_a_mark", "\xFE\xFF"},
-                      BadFile{"unclosed_brackets", "[[[[\r\n]]]]\r\n[\r\n]\r\n="}),
+    ::testing::Values(
+        BadFile{"binary_garbage", RandomBytes(64 * 1024, 1)},
+        BadFile{"nul_bytes", std::string(5000, '\0')},
+        BadFile{"nul_in_section_line", "[VI\0DEO]\r\nSIZE_X=1\r\n"s},
+        BadFile{"ten_megabytes",
+                std::string(10 * 1024 * 1024, 'a') + "\r\n[VIDEO]\r\nSIZE_X=1\r\n"},
+        BadFile{"one_megabyte_line", "[VIDEO]\r\nSIZE_X=" + std::string(1024 * 1024, '9') + "\r\n"},
+        BadFile{"cr_only", "[VIDEO]\rSIZE_X=1\r\rX=2\r"},
+        BadFile{"lf_only", "[VIDEO]\nSIZE_X=1\n\nX=2\n"},
+        BadFile{"no_final_line_end", "[VIDEO]\r\nSIZE_X=1"},
+        BadFile{"invalid_utf8_after_mark", "\xEF\xBB\xBF[VIDEO]\r\nSIZE_X=\xC3\x28\xFF\r\n"},
+        BadFile{"invalid_utf16_lone_surrogate", "\xFF\xFE[\0V\0]\0\n\0K\0=\0\x00\xD8\n\0"s},
+        BadFile{"only_a_mark", "\xFE\xFF"},
+        BadFile{"unclosed_brackets", "[[[[\r\n]]]]\r\n[\r\n]\r\n="}),
     keldra::testing::ParamName<BadFile>);
 
 TEST(BadInput, AStrayOddByteOfAUtf16FileStaysLastAndAddedLinesStayAligned) {
@@ -69,14 +71,16 @@ TEST(BadInput, AStrayOddByteOfAUtf16FileStaysLastAndAddedLinesStayAligned) {
     WriteBytes(folder / "CONFIG.INI", "\xFF\xFE[\0V\0]\0\n\0K\0=\0x"s);
     const std::wstring path = folder.WindowsPath("CONFIG.INI");
     ASSERT_TRUE(SettingsFile::Write(L"W", L"A", L"1", path));
-    EXPECT_EQ(ReadBytes(folder / "CONFIG.INI"), "\xFF\xFE[\0V\0]\0\n\0K\0=\0\n\0[\0W\0]\0\n\0A\0=\0\x31\0\n\0x"s);
+    EXPECT_EQ(ReadBytes(folder / "CONFIG.INI"),
+              "\xFF\xFE[\0V\0]\0\n\0K\0=\0\n\0[\0W\0]\0\n\0A\0=\0\x31\0\n\0x"s);
     EXPECT_EQ(SettingsFile::ReadText(L"W", L"A", L"d", path), L"1");
     EXPECT_EQ(SettingsFile::ReadText(L"V", L"K", L"d", path), L"");
 }
 
 TEST(BadInput, ALongValueReadsAsItsFirst259Characters) {
     TempFolder folder;
-    WriteBytes(folder / "CONFIG.INI", "[VIDEO]\r\nSIZE_X=" + std::string(1024 * 1024, '7') + "\r\n");
+    WriteBytes(folder / "CONFIG.INI",
+               "[VIDEO]\r\nSIZE_X=" + std::string(1024 * 1024, '7') + "\r\n");
     const std::wstring path = folder.WindowsPath("CONFIG.INI");
     EXPECT_EQ(SettingsFile::ReadText(L"VIDEO", L"SIZE_X", L"d", path), std::wstring(259, L'7'));
 }
@@ -84,7 +88,10 @@ TEST(BadInput, ALongValueReadsAsItsFirst259Characters) {
 TEST(BadInput, InvalidSequencesDecodeAsReplacementCharacters) {
     EXPECT_EQ(TextCodec::Decode("a\xC3(b", TextEncoding::Utf8), L"a\uFFFD(b");
     EXPECT_EQ(TextCodec::Decode("a\xE2\x82", TextEncoding::Utf8), L"a\uFFFD");
-    EXPECT_EQ(TextCodec::Decode("\x00\xD8" "a\0"s, TextEncoding::Utf16Le), L"\uFFFDa");
+    EXPECT_EQ(TextCodec::Decode("\x00\xD8"
+                                "a\0"s,
+                                TextEncoding::Utf16Le),
+              L"\uFFFDa");
     EXPECT_FALSE(TextCodec::IsValidUtf8("\xC0\x80"));
     EXPECT_TRUE(TextCodec::IsValidUtf8("\xED\x95\x9C"));
 }

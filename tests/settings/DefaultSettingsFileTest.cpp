@@ -48,10 +48,16 @@ TEST(DefaultSettingsFile, HoldsTheGameDefaultsWhereThePagesLookForThem) {
     const struct {
         const wchar_t *section, *key, *value;
     } expected[] = {
-        {L"VIDEO", L"SIZE_X", L"1024"},     {L"VIDEO", L"FULLSCREEN", L"TRUE"},   {L"VIDEO", L"WEAPONEFF", L"TRUE"},
-        {L"INTERFACE", L"LOGIN_ID_SAVE", L"FALSE"}, {L"SOUND", L"VOL_WORLD", L"6"}, {L"USER", L"HIDE_DAMAGE", L"FALSE"},
-        {L"INTERFACE_800X600", L"SHEET_OPTION_POS_Y", L"89"}, {L"INTERFACE_1024X768", L"QUESTMINI_POS_Y", L"139"},
-        {L"INTERFACE_1280X1024", L"CHAT_SIZE0", L"8"}, {L"OPTION", L"KEY19", L"1"},
+        {L"VIDEO", L"SIZE_X", L"1024"},
+        {L"VIDEO", L"FULLSCREEN", L"TRUE"},
+        {L"VIDEO", L"WEAPONEFF", L"TRUE"},
+        {L"INTERFACE", L"LOGIN_ID_SAVE", L"FALSE"},
+        {L"SOUND", L"VOL_WORLD", L"6"},
+        {L"USER", L"HIDE_DAMAGE", L"FALSE"},
+        {L"INTERFACE_800X600", L"SHEET_OPTION_POS_Y", L"89"},
+        {L"INTERFACE_1024X768", L"QUESTMINI_POS_Y", L"139"},
+        {L"INTERFACE_1280X1024", L"CHAT_SIZE0", L"8"},
+        {L"OPTION", L"KEY19", L"1"},
     };
     for (const auto& e : expected) {
         EXPECT_EQ(SettingsFile::ReadText(e.section, e.key, L"?", path), e.value) << e.key;
@@ -62,7 +68,8 @@ TEST(DefaultSettingsFile, CreatedWhereNothingExists) {
     TempFolder folder;
     ASSERT_TRUE(DefaultSettingsFile::CreateIfMissing(folder.WindowsPath("CONFIG.INI")));
     EXPECT_EQ(ReadBytes(folder / "CONFIG.INI"), DefaultSettingsFile::Bytes());
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1) << "a temporary file was left";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1)
+        << "a temporary file was left";
 }
 
 TEST(DefaultSettingsFile, NeverTouchesAnythingThatExists) {
@@ -86,7 +93,8 @@ TEST(DefaultSettingsFile, NeverTouchesAnythingThatExists) {
 
 TEST(DefaultSettingsFile, MissingFolderCreatesNothingAndSaysWhy) {
     TempFolder folder;
-    const SaveResult result = DefaultSettingsFile::CreateIfMissing(folder.WindowsPath("missing\\CONFIG.INI"));
+    const SaveResult result =
+        DefaultSettingsFile::CreateIfMissing(folder.WindowsPath("missing\\CONFIG.INI"));
     EXPECT_FALSE(result);
     EXPECT_EQ(result.Code(), ENOENT);
     EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));

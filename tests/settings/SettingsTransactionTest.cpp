@@ -26,7 +26,7 @@ using keldra::testing::TempFolder;
 using keldra::testing::WriteBytes;
 
 class TransactionTest : public ::testing::Test {
-protected:
+  protected:
     std::filesystem::path File() const { return folder_ / "CONFIG.INI"; }
     std::wstring Path() const { return folder_.WindowsPath("CONFIG.INI"); }
 
@@ -59,7 +59,8 @@ TEST_F(TransactionTest, AppliesAllWritesInOneReplacement) {
     EXPECT_EQ(SettingsFile::ReadText(L"VIDEO", L"FULLSCREEN", L"", Path()), L"FALSE");
     EXPECT_EQ(SettingsFile::ReadText(L"VIDEO", L"REJECT_FIGHT", L"", Path()), L"TRUE");
     EXPECT_EQ(SettingsFile::ReadText(L"USER", L"SHADOW", L"", Path()), L"FALSE");
-    EXPECT_EQ(SettingsFile::ReadText(L"VIDEO", L"SHADOW", L"", Path()), L"TRUE") << "same name, other section";
+    EXPECT_EQ(SettingsFile::ReadText(L"VIDEO", L"SHADOW", L"", Path()), L"TRUE")
+        << "same name, other section";
     EXPECT_EQ(SettingsFile::ReadInt(L"SOUND", L"VOL_BGM", 0, Path()), 3);
     EXPECT_EQ(ReadBytes(File()).size(), DefaultSettingsFile::Bytes().size() + 1 + 19 + 14);
     ExpectFolderHoldsOnly({"CONFIG.INI"});
@@ -69,7 +70,8 @@ TEST_F(TransactionTest, KeepsWhatAnotherProgramChangedBeforeTheCommit) {
     WriteBytes(File(), "[VIDEO]\r\nSIZE_X=800\r\n");
     SettingsTransaction save(Path());
     save.Write(L"VIDEO", L"SIZE_X", L"1024");
-    WriteBytes(File(), "[VIDEO]\r\nSIZE_X=800\r\n[LOGIN]\r\nID=player\r\n");  // the game wrote meanwhile
+    WriteBytes(File(),
+               "[VIDEO]\r\nSIZE_X=800\r\n[LOGIN]\r\nID=player\r\n");  // the game wrote meanwhile
     ASSERT_TRUE(save.Commit());
     EXPECT_EQ(ReadBytes(File()), "[VIDEO]\r\nSIZE_X=1024\r\n[LOGIN]\r\nID=player\r\n");
 }
@@ -139,7 +141,8 @@ TEST_F(TransactionTest, FailsCleanlyWhereNoFileCanBe) {
     EXPECT_EQ(intoFolder.Code(), EISDIR);
     EXPECT_TRUE(std::filesystem::is_empty(File()));
 
-    const SaveResult missingFolder = SettingsFile::Write(L"V", L"K", L"1", folder_.WindowsPath("no\\CONFIG.INI"));
+    const SaveResult missingFolder =
+        SettingsFile::Write(L"V", L"K", L"1", folder_.WindowsPath("no\\CONFIG.INI"));
     EXPECT_FALSE(missingFolder);
     EXPECT_EQ(missingFolder.Code(), ENOENT);
     EXPECT_FALSE(missingFolder.Reason().empty());

@@ -30,7 +30,8 @@ TEST_P(WriteTest, ChangesOnlyWhatItMust) {
     const WriteCase& c = GetParam();
     TempFolder folder;
     if (c.before != "<none>") WriteBytes(folder / "CONFIG.INI", c.before);
-    const SaveResult result = SettingsFile::Write(c.section, c.key, c.value, folder.WindowsPath("CONFIG.INI"));
+    const SaveResult result =
+        SettingsFile::Write(c.section, c.key, c.value, folder.WindowsPath("CONFIG.INI"));
     ASSERT_TRUE(result) << result.Reason();
     EXPECT_EQ(ReadBytes(folder / "CONFIG.INI"), c.after);
 }
@@ -40,36 +41,46 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         WriteCase{"missing_file", "<none>", L"S", L"K", L"v", "[S]\r\nK=v\r\n"},
         WriteCase{"empty_file", "", L"S", L"K", L"v", "[S]\r\nK=v\r\n"},
-        WriteCase{"existing_key_keeps_place_and_spelling", "[V]\r\na=1\r\nkey = old \r\nz=2\r\n", L"v", L"KEY", L"new",
-                  "[V]\r\na=1\r\nkey=new\r\nz=2\r\n"},
-        WriteCase{"existing_key_keeps_its_line_end", "[V]\nK=1\r\nZ=2\n", L"V", L"K", L"2", "[V]\nK=2\r\nZ=2\n"},
-        WriteCase{"only_first_duplicate_changes", "[V]\r\nK=1\r\nK=1\r\n", L"V", L"K", L"2", "[V]\r\nK=2\r\nK=1\r\n"},
+        WriteCase{"existing_key_keeps_place_and_spelling", "[V]\r\na=1\r\nkey = old \r\nz=2\r\n",
+                  L"v", L"KEY", L"new", "[V]\r\na=1\r\nkey=new\r\nz=2\r\n"},
+        WriteCase{"existing_key_keeps_its_line_end", "[V]\nK=1\r\nZ=2\n", L"V", L"K", L"2",
+                  "[V]\nK=2\r\nZ=2\n"},
+        WriteCase{"only_first_duplicate_changes", "[V]\r\nK=1\r\nK=1\r\n", L"V", L"K", L"2",
+                  "[V]\r\nK=2\r\nK=1\r\n"},
         WriteCase{"old_quotes_not_kept", "[V]\r\nK=\"1\"\r\n", L"V", L"K", L"2", "[V]\r\nK=2\r\n"},
-        WriteCase{"new_key_after_last_nonblank_line", "[LOGIN]\r\n\r\n\r\n[NEXT]\r\n", L"LOGIN", L"KEY", L"v",
-                  "[LOGIN]\r\nKEY=v\r\n\r\n\r\n[NEXT]\r\n"},
+        WriteCase{"new_key_after_last_nonblank_line", "[LOGIN]\r\n\r\n\r\n[NEXT]\r\n", L"LOGIN",
+                  L"KEY", L"v", "[LOGIN]\r\nKEY=v\r\n\r\n\r\n[NEXT]\r\n"},
         WriteCase{"new_key_after_comment", "[V]\r\nA=1\r\n;note\r\n\r\n[W]\r\n", L"V", L"B", L"2",
                   "[V]\r\nA=1\r\n;note\r\nB=2\r\n\r\n[W]\r\n"},
-        WriteCase{"new_key_in_last_section", "[V]\r\nA=1\r\n", L"V", L"B", L"2", "[V]\r\nA=1\r\nB=2\r\n"},
-        WriteCase{"new_key_after_unterminated_last_line", "[V]\r\nA=1", L"V", L"B", L"2", "[V]\r\nA=1\r\nB=2\r\n"},
-        WriteCase{"key_of_same_name_elsewhere_is_independent", "[VIDEO]\r\nSHADOW=TRUE\r\n\r\n[USER]\r\nA=1\r\n",
-                  L"USER", L"SHADOW", L"FALSE", "[VIDEO]\r\nSHADOW=TRUE\r\n\r\n[USER]\r\nA=1\r\nSHADOW=FALSE\r\n"},
-        WriteCase{"duplicate_section_gets_write_in_first", "[V]\r\nA=1\r\n[W]\r\n[V]\r\nK=2\r\n", L"V", L"K", L"3",
-                  "[V]\r\nA=1\r\nK=3\r\n[W]\r\n[V]\r\nK=2\r\n"},
+        WriteCase{"new_key_in_last_section", "[V]\r\nA=1\r\n", L"V", L"B", L"2",
+                  "[V]\r\nA=1\r\nB=2\r\n"},
+        WriteCase{"new_key_after_unterminated_last_line", "[V]\r\nA=1", L"V", L"B", L"2",
+                  "[V]\r\nA=1\r\nB=2\r\n"},
+        WriteCase{"key_of_same_name_elsewhere_is_independent",
+                  "[VIDEO]\r\nSHADOW=TRUE\r\n\r\n[USER]\r\nA=1\r\n", L"USER", L"SHADOW", L"FALSE",
+                  "[VIDEO]\r\nSHADOW=TRUE\r\n\r\n[USER]\r\nA=1\r\nSHADOW=FALSE\r\n"},
+        WriteCase{"duplicate_section_gets_write_in_first", "[V]\r\nA=1\r\n[W]\r\n[V]\r\nK=2\r\n",
+                  L"V", L"K", L"3", "[V]\r\nA=1\r\nK=3\r\n[W]\r\n[V]\r\nK=2\r\n"},
         WriteCase{"new_section_appended_without_blank", "[V]\r\nA=1\r\n", L"W", L"K", L"v",
                   "[V]\r\nA=1\r\n[W]\r\nK=v\r\n"},
         WriteCase{"new_section_after_unterminated_line", "[V]\r\nA=1", L"W", L"K", L"v",
                   "[V]\r\nA=1\r\n[W]\r\nK=v\r\n"},
-        WriteCase{"added_lines_take_first_line_end_lf", "[V]\nA=1\n", L"W", L"K", L"v", "[V]\nA=1\n[W]\nK=v\n"},
-        WriteCase{"added_lines_take_first_line_end_cr", "[V]\rA=1\r", L"V", L"K", L"v", "[V]\rA=1\rK=v\r"},
+        WriteCase{"added_lines_take_first_line_end_lf", "[V]\nA=1\n", L"W", L"K", L"v",
+                  "[V]\nA=1\n[W]\nK=v\n"},
+        WriteCase{"added_lines_take_first_line_end_cr", "[V]\rA=1\r", L"V", L"K", L"v",
+                  "[V]\rA=1\rK=v\r"},
         WriteCase{"cr_line_before_blank_lf_line_stays_apart", "[V]\rA=1\n\n[W]\r", L"V", L"B", L"2",
                   "[V]\rA=1\nB=2\r\n\n[W]\r"},
         WriteCase{"crlf_when_file_has_no_line_end", "[V]", L"V", L"K", L"v", "[V]\r\nK=v\r\n"},
-        WriteCase{"unknown_lines_and_bytes_survive",
-                  "junk before\r\n[V]\r\n  odd line \x01\xFF\r\n\tA = 1 \r\n#x\r\n\r\n[W]\r\nZ=\xE9\n"s, L"V", L"A", L"2",
-                  "junk before\r\n[V]\r\n  odd line \x01\xFF\r\nA=2\r\n#x\r\n\r\n[W]\r\nZ=\xE9\n"s},
-        WriteCase{"nul_bytes_of_other_lines_survive", "[V]\r\nA=1\0x\r\nB=\0\r\n"s, L"V", L"A", L"2",
-                  "[V]\r\nA=2\r\nB=\0\r\n"s},
-        WriteCase{"windows_1252_value", "[V]\r\n", L"V", L"K", L"caf\u00E9\u20AC", "[V]\r\nK=caf\xE9\x80\r\n"},
+        WriteCase{
+            "unknown_lines_and_bytes_survive",
+            "junk before\r\n[V]\r\n  odd line \x01\xFF\r\n\tA = 1 \r\n#x\r\n\r\n[W]\r\nZ=\xE9\n"s,
+            L"V", L"A", L"2",
+            "junk before\r\n[V]\r\n  odd line \x01\xFF\r\nA=2\r\n#x\r\n\r\n[W]\r\nZ=\xE9\n"s},
+        WriteCase{"nul_bytes_of_other_lines_survive", "[V]\r\nA=1\0x\r\nB=\0\r\n"s, L"V", L"A",
+                  L"2", "[V]\r\nA=2\r\nB=\0\r\n"s},
+        WriteCase{"windows_1252_value", "[V]\r\n", L"V", L"K", L"caf\u00E9\u20AC",
+                  "[V]\r\nK=caf\xE9\x80\r\n"},
         WriteCase{"unrepresentable_becomes_question_mark", "[V]\r\n", L"V", L"K", L"\uD55C\u0416x",
                   "[V]\r\nK=??x\r\n"},
         WriteCase{"utf8_mark_kept", "\xEF\xBB\xBF[V]\r\nA=\xC3\xA9\r\n", L"V", L"K", L"\uD55C",
@@ -106,10 +117,10 @@ TEST(Write, RefusesTextsThatWouldInjectLines) {
     const struct {
         std::wstring section, key, value;
     } refused[] = {
-        {L"V", L"K", L"1\r\n[X]"}, {L"V", L"K", L"a\nb"},     {L"V", L"K", L"a\rb"},
-        {L"V", L"K", L"a\0b"s},    {L"V\r\nW", L"K", L"1"},   {L"V", L"K\nZ", L"1"},
-        {L"V", L"A=B", L"1"},      {L"V]X", L"K", L"1"},     {L"V", L";K", L"1"},
-        {L"V", L"[K", L"1"},       {L"", L"K", L"1"},        {L"V", L" ", L"1"},
+        {L"V", L"K", L"1\r\n[X]"}, {L"V", L"K", L"a\nb"},   {L"V", L"K", L"a\rb"},
+        {L"V", L"K", L"a\0b"s},    {L"V\r\nW", L"K", L"1"}, {L"V", L"K\nZ", L"1"},
+        {L"V", L"A=B", L"1"},      {L"V]X", L"K", L"1"},    {L"V", L";K", L"1"},
+        {L"V", L"[K", L"1"},       {L"", L"K", L"1"},       {L"V", L" ", L"1"},
     };
     for (const auto& r : refused) {
         const SaveResult result = SettingsFile::Write(r.section, r.key, r.value, path);

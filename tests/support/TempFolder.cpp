@@ -29,7 +29,8 @@ TempFolder::~TempFolder() {
 
 std::wstring TempFolder::WindowsPath(std::string_view name) const {
     const std::string folder = path_.string();
-    return std::wstring(folder.begin(), folder.end()) + L"\\" + std::wstring(name.begin(), name.end());
+    return std::wstring(folder.begin(), folder.end()) + L"\\" +
+           std::wstring(name.begin(), name.end());
 }
 
 void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {

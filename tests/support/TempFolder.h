@@ -10,7 +10,7 @@ namespace keldra::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -21,7 +21,7 @@ public:
     // The path as the program spells it, "<folder>\NAME".
     std::wstring WindowsPath(std::string_view name) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -16,10 +16,10 @@ ProgramOutput KeldraIni(const std::vector<std::string>& args) {
 }
 
 class KeldraIniTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        WriteBytes(File(), "[VIDEO]\r\nSIZE_X=1280\r\nNAME=\"caf\xE9\"\r\nODD=7abc\r\nLONG=" + std::string(300, 'L') +
-                               "\r\n");
+        WriteBytes(File(), "[VIDEO]\r\nSIZE_X=1280\r\nNAME=\"caf\xE9\"\r\nODD=7abc\r\nLONG=" +
+                               std::string(300, 'L') + "\r\n");
     }
     std::string File() const { return (folder_ / "CONFIG.INI").string(); }
     TempFolder folder_;
@@ -49,7 +49,8 @@ TEST_F(KeldraIniTest, SetWritesOnlyThatLine) {
     EXPECT_EQ(ReadBytes(File()), "[VIDEO]\r\nSIZE_X=1920\r\nNAME=\"caf\xE9\"\r\nODD=7abc\r\nLONG=" +
                                      std::string(300, 'L') + "\r\n");
     EXPECT_EQ(KeldraIni({"set", File(), "SOUND", "TITLE", "\xED\x95\x9C"}).status, 0);
-    EXPECT_EQ(KeldraIni({"get", File(), "SOUND", "TITLE"}).out, "?\n") << "Windows-1252 cannot hold it";
+    EXPECT_EQ(KeldraIni({"get", File(), "SOUND", "TITLE"}).out, "?\n")
+        << "Windows-1252 cannot hold it";
 }
 
 TEST_F(KeldraIniTest, AFailedWriteSaysWhyInOneLine) {

@@ -38,7 +38,8 @@ int Run(const std::vector<std::string>& args) {
 
     if (command == "get" && args.size() <= 5) {
         const std::wstring fallback = args.size() == 5 ? TextCodec::FromUtf8(args[4]) : L"";
-        std::cout << TextCodec::ToUtf8(SettingsFile::ReadText(section, key, fallback, file)) << '\n';
+        std::cout << TextCodec::ToUtf8(SettingsFile::ReadText(section, key, fallback, file))
+                  << '\n';
         return 0;
     }
     if (command == "get-int" && args.size() <= 5) {

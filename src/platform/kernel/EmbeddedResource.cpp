@@ -7,10 +7,13 @@ namespace keldra::platform {
 
 namespace {
 
-wchar_t AsciiUpper(wchar_t c) { return (c >= L'a' && c <= L'z') ? c - L'a' + L'A' : c; }
+wchar_t AsciiUpper(wchar_t c) {
+    return (c >= L'a' && c <= L'z') ? c - L'a' + L'A' : c;
+}
 
 bool SameNameIgnoringCase(std::wstring_view a, std::wstring_view b) {
-    return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) { return AsciiUpper(x) == AsciiUpper(y); });
+    return std::ranges::equal(a, b,
+                              [](wchar_t x, wchar_t y) { return AsciiUpper(x) == AsciiUpper(y); });
 }
 
 }  // namespace

@@ -25,13 +25,13 @@ extern const std::size_t kEmbeddedResourceCount;
 // A resource type as the platform names it: either a number or a name, where names
 // match without regard to ASCII letter case.
 class ResourceType {
-public:
+  public:
     static ResourceType Numeric(unsigned id) { return ResourceType(id, {}); }
     static ResourceType Named(std::wstring_view name) { return ResourceType(0, name); }
 
     bool Matches(const EmbeddedResourceRow& row) const;
 
-private:
+  private:
     ResourceType(unsigned id, std::wstring_view name) : id_(id), name_(name) {}
     unsigned id_;
     std::wstring_view name_;

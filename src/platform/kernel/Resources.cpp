@@ -17,9 +17,10 @@ HRSRC FindResourceW(HMODULE, LPCWSTR name, LPCWSTR type) {
     // Only numbered resources exist in this program; a named resource is never found.
     if (name == nullptr || type == nullptr || !IS_INTRESOURCE(name)) return nullptr;
     const auto id = static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(name));
-    const auto wanted = IS_INTRESOURCE(type)
-                            ? ResourceType::Numeric(static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(type)))
-                            : ResourceType::Named(type);
+    const auto wanted =
+        IS_INTRESOURCE(type)
+            ? ResourceType::Numeric(static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(type)))
+            : ResourceType::Named(type);
     const EmbeddedResourceRow* row = keldra::platform::FindEmbeddedResource(wanted, id);
     return reinterpret_cast<HRSRC>(const_cast<EmbeddedResourceRow*>(row));
 }
@@ -35,4 +36,6 @@ DWORD SizeofResource(HMODULE, HRSRC resource) {
 }
 
 // Resources are read-only and always resident, so "locking" just hands out the bytes.
-LPVOID LockResource(HGLOBAL loaded) { return loaded; }
+LPVOID LockResource(HGLOBAL loaded) {
+    return loaded;
+}
