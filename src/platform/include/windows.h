@@ -2,5 +2,7 @@
 // compiles the same against the real Windows headers.
 #pragma once
 
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiTypes.h"
 #include "platform/kernel/Resources.h"
 #include "platform/kernel/WinTypes.h"

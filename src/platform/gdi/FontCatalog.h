@@ -1,0 +1,34 @@
+// Finds and keeps the faces that draw text. The main face is the first installed family of
+// "Tahoma", "Microsoft Sans Serif", "Liberation Sans", "DejaVu Sans", then whatever
+// fontconfig gives for "sans-serif"; fallbacks are what fontconfig ranks after it.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/gdi/FontFaceSet.h"
+
+namespace keldra::platform::gdi {
+
+class FontCatalog {
+  public:
+    // The process's one catalog, opened on first use (fonts are global to the process).
+    static FontCatalog& Instance();
+
+    // The faces for spec, or nullptr when no usable font is installed at all.
+    FontFaceSet* Fonts(const FontSpec& spec);
+
+    FontCatalog(const FontCatalog&) = delete;
+    FontCatalog& operator=(const FontCatalog&) = delete;
+
+  private:
+    FontCatalog();
+    std::unique_ptr<FontFaceSet> Load(const FontSpec& spec);
+    FcPatternPtr MatchFamily(const char* family, const FontSpec& spec) const;
+    FcFontSetPtr RankFallbacks(FcPattern* main, const FontSpec& spec) const;
+
+    FreeTypeLibrary library_;
+    std::vector<std::pair<FontSpec, std::unique_ptr<FontFaceSet>>> sets_;
+};
+
+}  // namespace keldra::platform::gdi

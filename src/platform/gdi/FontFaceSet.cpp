@@ -1,0 +1,52 @@
+#include "platform/gdi/FontFaceSet.h"
+
+namespace keldra::platform::gdi {
+
+FontFaceSet::FontFaceSet(FT_Library library, FontSpec spec, std::unique_ptr<FontFace> main,
+                         FcFontSetPtr ranked)
+    : library_(library), spec_(spec), main_(std::move(main)), ranked_(std::move(ranked)) {}
+
+const Glyph& FontFaceSet::GlyphFor(char32_t c) {
+    auto found = glyphs_.find(c);
+    if (found == glyphs_.end()) found = glyphs_.emplace(c, FaceFor(c).Render(c)).first;
+    return found->second;
+}
+
+const FontFace& FontFaceSet::FaceFor(char32_t c) {
+    auto found = faceOf_.find(c);
+    if (found == faceOf_.end()) {
+        const FontFace* face = main_->HasCharacter(c) ? main_.get() : FallbackFor(c);
+        found = faceOf_.emplace(c, face != nullptr ? face : main_.get()).first;
+    }
+    return *found->second;
+}
+
+const FontFace* FontFaceSet::FallbackFor(char32_t c) {
+    if (ranked_ == nullptr) return nullptr;
+    for (int i = 0; i < ranked_->nfont; ++i) {
+        FcCharSet* charset = nullptr;
+        if (FcPatternGetCharSet(ranked_->fonts[i], FC_CHARSET, 0, &charset) != FcResultMatch ||
+            !FcCharSetHasChar(charset, static_cast<FcChar32>(c))) {
+            continue;
+        }
+        const FontFace* face = OpenRanked(i);
+        if (face != nullptr && face->HasCharacter(c)) return face;
+    }
+    return nullptr;
+}
+
+const FontFace* FontFaceSet::OpenRanked(int position) {
+    auto found = opened_.find(position);
+    if (found != opened_.end()) return found->second.get();
+    FcChar8* file = nullptr;
+    int index = 0;
+    std::unique_ptr<FontFace> face;
+    FcPattern* pattern = ranked_->fonts[position];
+    if (FcPatternGetString(pattern, FC_FILE, 0, &file) == FcResultMatch) {
+        FcPatternGetInteger(pattern, FC_INDEX, 0, &index);
+        face = FontFace::Open(library_, reinterpret_cast<const char*>(file), index, spec_.emPixels);
+    }
+    return opened_.emplace(position, std::move(face)).first->second.get();
+}
+
+}  // namespace keldra::platform::gdi

@@ -1,0 +1,44 @@
+// The faces that draw one font: the main face, and fallback faces that fontconfig ranks
+// for it, so that a character the main face lacks is drawn from the first ranked face
+// that has it. Glyphs are rendered once and kept.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/gdi/FontFace.h"
+#include "platform/gdi/FontSpec.h"
+
+namespace keldra::platform::gdi {
+
+class FontFaceSet {
+  public:
+    FontFaceSet(FT_Library library, FontSpec spec, std::unique_ptr<FontFace> main,
+                FcFontSetPtr ranked);
+
+    const Glyph& GlyphFor(char32_t c);
+    int Advance(char32_t c) { return GlyphFor(c).advance; }
+    int Ascent() const { return main_->Ascent(); }
+    int LineHeight() const { return main_->Ascent() + main_->Descent(); }
+    const FontFace& MainFace() const { return *main_; }
+    // The face that draws c: the main face when it has c, else a fallback that has it,
+    // else the main face (which then draws its missing-glyph box).
+    const FontFace& FaceFor(char32_t c);
+
+  private:
+    const FontFace* FallbackFor(char32_t c);
+    const FontFace* OpenRanked(int position);
+
+    FT_Library library_;
+    FontSpec spec_;
+    std::unique_ptr<FontFace> main_;
+    FcFontSetPtr ranked_;
+    std::map<int, std::unique_ptr<FontFace>> opened_;  // by rank, nullptr when unusable
+    std::unordered_map<char32_t, const FontFace*> faceOf_;
+    std::unordered_map<char32_t, Glyph> glyphs_;
+};
+
+}  // namespace keldra::platform::gdi

@@ -1,0 +1,194 @@
+// Creating and releasing device contexts, their colours, modes and clip.
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiHandles.h"
+#include "platform/gdi/GdiLookup.h"
+#include "platform/gdi/StockObjects.h"
+
+using namespace keldra::platform::gdi;
+
+namespace {
+
+constexpr int kDisplayBitsPerPixel = 32;
+constexpr int kDisplayDpi = 96;
+
+struct DisplayHooks {
+    std::shared_ptr<Surface> screen;
+    WindowDcSource windowDcs;
+};
+
+DisplayHooks& Hooks() {
+    static DisplayHooks hooks;
+    return hooks;
+}
+
+void SelectDefaults(HDC dc) {
+    const StockObjects& stock = StockObjects::Instance();
+    SelectObject(dc, stock.whiteBrush);
+    SelectObject(dc, stock.dialogFont);
+}
+
+HDC AddDc(std::unique_ptr<DeviceContext> context) {
+    return static_cast<HDC>(GdiObjectTable::Instance().Add(std::move(context)));
+}
+
+HDC OpenScreenOrWindowDc(HWND window, bool wholeWindow) {
+    if (window == nullptr) return OpenDisplayDc(Hooks().screen, {}, std::nullopt);
+    return Hooks().windowDcs ? Hooks().windowDcs(window, wholeWindow) : nullptr;
+}
+
+void ReleaseSelection(HGDIOBJ selected) {
+    if (GdiObject* object = GdiObjectTable::Instance().Find(selected)) --object->selections;
+}
+
+}  // namespace
+
+namespace keldra::platform::gdi {
+
+HDC OpenDisplayDc(std::shared_ptr<Surface> target, Point origin, std::optional<Region> deviceClip) {
+    auto context = std::make_unique<DeviceContext>(DcKind::Display, std::move(target), origin);
+    if (deviceClip) context->SetDeviceClip(std::move(deviceClip));
+    const HDC dc = AddDc(std::move(context));
+    SelectDefaults(dc);
+    return dc;
+}
+
+void SetScreenSurface(std::shared_ptr<Surface> screen) {
+    Hooks().screen = std::move(screen);
+}
+void SetWindowDcSource(WindowDcSource source) {
+    Hooks().windowDcs = std::move(source);
+}
+
+}  // namespace keldra::platform::gdi
+
+HDC CreateCompatibleDC(HDC dc) {
+    if (dc != nullptr && FindDc(dc) == nullptr) return nullptr;
+    const HDC memory = AddDc(std::make_unique<DeviceContext>(DcKind::Memory, nullptr));
+    SelectObject(memory, StockObjects::Instance().defaultBitmap);
+    SelectDefaults(memory);
+    return memory;
+}
+
+BOOL DeleteDC(HDC dc) {
+    DeviceContext* context = FindDc(dc);
+    if (context == nullptr) return FALSE;
+    for (HGDIOBJ selected : {context->bitmap, context->brush, context->font}) {
+        ReleaseSelection(selected);
+    }
+    return GdiObjectTable::Instance().Remove(dc) ? TRUE : FALSE;
+}
+
+HDC GetDC(HWND window) {
+    return OpenScreenOrWindowDc(window, false);
+}
+HDC GetWindowDC(HWND window) {
+    return OpenScreenOrWindowDc(window, true);
+}
+
+int ReleaseDC(HWND, HDC dc) {
+    const DeviceContext* context = FindDc(dc);
+    if (context == nullptr || context->Type() != DcKind::Display) return 0;
+    return DeleteDC(dc);
+}
+
+int GetDeviceCaps(HDC dc, int index) {
+    const DeviceContext* context = FindDc(dc);
+    if (context == nullptr) return 0;
+    const Surface* screen = Hooks().screen.get();
+    switch (index) {
+        case PLANES:
+            return 1;
+        case BITSPIXEL:
+            return kDisplayBitsPerPixel;
+        case LOGPIXELSX:
+        case LOGPIXELSY:
+            return kDisplayDpi;
+        case HORZRES:
+            return screen != nullptr ? screen->Width() : 0;
+        case VERTRES:
+            return screen != nullptr ? screen->Height() : 0;
+        default:
+            return 0;
+    }
+}
+
+COLORREF SetBkColor(HDC dc, COLORREF colour) {
+    DeviceContext* context = FindDc(dc);
+    if (context == nullptr) return CLR_INVALID;
+    const COLORREF previous = ColorRefFromPixel(context->colours.background);
+    context->colours.background = PixelFromColorRef(colour);
+    return previous;
+}
+
+COLORREF GetBkColor(HDC dc) {
+    const DeviceContext* context = FindDc(dc);
+    return context != nullptr ? ColorRefFromPixel(context->colours.background) : CLR_INVALID;
+}
+
+COLORREF SetTextColor(HDC dc, COLORREF colour) {
+    DeviceContext* context = FindDc(dc);
+    if (context == nullptr) return CLR_INVALID;
+    const COLORREF previous = ColorRefFromPixel(context->colours.text);
+    context->colours.text = PixelFromColorRef(colour);
+    return previous;
+}
+
+COLORREF GetTextColor(HDC dc) {
+    const DeviceContext* context = FindDc(dc);
+    return context != nullptr ? ColorRefFromPixel(context->colours.text) : CLR_INVALID;
+}
+
+int SetBkMode(HDC dc, int mode) {
+    DeviceContext* context = FindDc(dc);
+    if (context == nullptr || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
+    const int previous = context->backgroundMode;
+    context->backgroundMode = mode;
+    return previous;
+}
+
+int GetBkMode(HDC dc) {
+    const DeviceContext* context = FindDc(dc);
+    return context != nullptr ? context->backgroundMode : 0;
+}
+
+BOOL SetBrushOrgEx(HDC dc, int x, int y, LPPOINT previous) {
+    DeviceContext* context = FindDc(dc);
+    if (context == nullptr || !IsSaneSpan(x, y)) return FALSE;
+    if (previous != nullptr) *previous = {context->brushOrigin.x, context->brushOrigin.y};
+    context->brushOrigin = {x, y};
+    return TRUE;
+}
+
+int SelectClipRgn(HDC dc, HRGN region) {
+    DeviceContext* context = FindDc(dc);
+    if (context == nullptr) return ERROR;
+    if (region == nullptr) {
+        context->SetClip(std::nullopt);
+        return SIMPLEREGION;
+    }
+    const Region* clip = RegionOf(region);
+    if (clip == nullptr) return ERROR;
+    context->SetClip(*clip);  // a copy: the caller keeps and may delete its region
+    return KindResult(*clip);
+}
+
+int IntersectClipRect(HDC dc, int left, int top, int right, int bottom) {
+    DeviceContext* context = FindDc(dc);
+    if (context == nullptr || !IsSaneSpan(left, right) || !IsSaneSpan(top, bottom)) return ERROR;
+    const Region rect(Rect::Normalized(left, top, right, bottom));
+    Region clip = context->Clip() ? *context->Clip() : Region(context->ClipBox());
+    Region::Combine(clip, rect, RegionOp::And, clip);
+    const int kind = KindResult(clip);
+    context->SetClip(std::move(clip));
+    return kind;
+}
+
+int GetClipBox(HDC dc, LPRECT box) {
+    const DeviceContext* context = FindDc(dc);
+    if (context == nullptr || box == nullptr) return ERROR;
+    const Rect r = context->ClipBox();
+    *box = {r.left, r.top, r.right, r.bottom};
+    if (r.IsEmpty()) return NULLREGION;
+    return context->Clip() && context->Clip()->Kind() == RegionKind::Complex ? COMPLEXREGION
+                                                                             : SIMPLEREGION;
+}

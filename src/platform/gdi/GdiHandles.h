@@ -1,0 +1,38 @@
+// The graphics layer as the rest of the platform (window layer, host) and the tests see
+// it: from handles to the objects behind them, and the few calls that have no Windows name.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/GdiObject.h"
+#include "platform/gdi/GdiTypes.h"
+#include "platform/gdi/Region.h"
+#include "platform/gdi/Surface.h"
+
+namespace keldra::platform::gdi {
+
+// Objects and device contexts created and not yet deleted (stock objects not counted).
+std::size_t LiveObjectCount();
+std::size_t LiveObjectCount(ObjectKind kind);
+
+DeviceContext* DcOf(HDC dc);
+Surface* SurfaceOf(HBITMAP bitmap);
+Region* RegionOf(HRGN region);
+
+HBITMAP CreateBitmapFromSurface(std::shared_ptr<Surface> surface);
+HRGN CreateRegionHandle(Region region);
+
+// A display context drawing into target with its (0, 0) at origin there, clipped to
+// deviceClip (context coordinates) when given. Released with ReleaseDC or DeleteDC.
+HDC OpenDisplayDc(std::shared_ptr<Surface> target, Point origin, std::optional<Region> deviceClip);
+
+// What GetDC(NULL) and GetWindowDC(NULL) draw on; none until the host sets one.
+void SetScreenSurface(std::shared_ptr<Surface> screen);
+// How GetDC and GetWindowDC open a window's context; the window layer installs it.
+using WindowDcSource = std::function<HDC(HWND window, bool wholeWindow)>;
+void SetWindowDcSource(WindowDcSource source);
+
+}  // namespace keldra::platform::gdi

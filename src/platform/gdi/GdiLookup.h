@@ -1,0 +1,48 @@
+// Handle-to-object lookups shared by the Windows-named calls. Each gives nullptr for a
+// null, stale or foreign handle, or a handle of another kind.
+#pragma once
+
+#include "platform/gdi/BitmapObject.h"
+#include "platform/gdi/BrushObject.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/FontObject.h"
+#include "platform/gdi/GdiObjectTable.h"
+#include "platform/gdi/RegionObject.h"
+
+namespace keldra::platform::gdi {
+
+inline DeviceContext* FindDc(HDC dc) {
+    return GdiObjectTable::Instance().FindAs<DeviceContext>(dc, ObjectKind::DeviceContext);
+}
+inline BitmapObject* FindBitmap(HGDIOBJ bitmap) {
+    return GdiObjectTable::Instance().FindAs<BitmapObject>(bitmap, ObjectKind::Bitmap);
+}
+inline BrushObject* FindBrush(HGDIOBJ brush) {
+    return GdiObjectTable::Instance().FindAs<BrushObject>(brush, ObjectKind::Brush);
+}
+inline RegionObject* FindRegion(HGDIOBJ region) {
+    return GdiObjectTable::Instance().FindAs<RegionObject>(region, ObjectKind::Region);
+}
+inline FontObject* FindFont(HGDIOBJ font) {
+    return GdiObjectTable::Instance().FindAs<FontObject>(font, ObjectKind::Font);
+}
+
+// Whether x..x+extent stays well inside int, so sums of coordinates cannot overflow.
+inline bool IsSaneSpan(long long x, long long extent) {
+    constexpr long long kLimit = 1LL << 28;
+    return x > -kLimit && x < kLimit && extent > -kLimit && extent < kLimit;
+}
+
+inline int KindResult(const Region& region) {
+    switch (region.Kind()) {
+        case RegionKind::Empty:
+            return NULLREGION;
+        case RegionKind::Simple:
+            return SIMPLEREGION;
+        case RegionKind::Complex:
+            return COMPLEXREGION;
+    }
+    return ERROR;
+}
+
+}  // namespace keldra::platform::gdi

@@ -1,0 +1,265 @@
+#include <fontconfig/fontconfig.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "GdiTestSupport.h"
+
+namespace keldra::platform::gdi::testing {
+namespace {
+
+constexpr COLORREF kPaper = RGB(255, 255, 255);
+
+struct Ink {
+    int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;  // right/bottom exclusive
+    int pixels = 0;
+    bool Any() const { return pixels > 0; }
+};
+
+// A white bitmap with a memory context on it, black text, transparent background.
+class Canvas {
+  public:
+    Canvas(int width, int height) : bitmap_(NewColourBitmap(width, height, kPaper)), dc_(bitmap_) {
+        SetBkMode(dc_, TRANSPARENT);
+    }
+    HDC dc() const { return dc_; }
+    int Draw(const std::wstring& text, RECT rect, UINT format) {
+        return DrawText(dc_, text.c_str(), -1, &rect, format);
+    }
+    // The box around every pixel that is no longer paper.
+    Ink InkIn(const Rect& area) const {
+        Ink ink;
+        const Surface& s = *SurfaceOf(bitmap_);
+        const Rect r = area.Intersect(s.Bounds());
+        for (int y = r.top; y < r.bottom; ++y) {
+            for (int x = r.left; x < r.right; ++x) {
+                if (s.At(x, y) == PixelFromColorRef(kPaper)) continue;
+                ++ink.pixels;
+                ink.left = std::min(ink.left, x);
+                ink.top = std::min(ink.top, y);
+                ink.right = std::max(ink.right, x + 1);
+                ink.bottom = std::max(ink.bottom, y + 1);
+            }
+        }
+        return ink;
+    }
+    Ink AllInk() const { return InkIn(SurfaceOf(bitmap_)->Bounds()); }
+    std::vector<Pixel> Pixels() const {
+        const Surface& s = *SurfaceOf(bitmap_);
+        std::vector<Pixel> all;
+        for (int y = 0; y < s.Height(); ++y)
+            all.insert(all.end(), s.Row(y).begin(), s.Row(y).end());
+        return all;
+    }
+
+  private:
+    Owned<HBITMAP> bitmap_;
+    MemoryDc dc_;
+};
+
+SIZE Extent(HDC dc, const std::wstring& text) {
+    SIZE size{};
+    GetTextExtentPoint32(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+TEST(DrawText, CentredSingleLineInkIsInsideAndCentred) {
+    Canvas canvas(101, 31);
+    const RECT rect{0, 0, 101, 31};
+    const int result = canvas.Draw(L"HIH", rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    const Ink ink = canvas.AllInk();
+    ASSERT_TRUE(ink.Any());
+    EXPECT_GE(ink.left, 0);
+    EXPECT_LE(ink.right, 101);
+    const int leftMargin = ink.left, rightMargin = 101 - ink.right;
+    EXPECT_LE(std::abs(leftMargin - rightMargin), 1) << leftMargin << " vs " << rightMargin;
+    const int topMargin = ink.top, bottomMargin = 31 - ink.bottom;
+    EXPECT_LE(std::abs(topMargin - bottomMargin), 3) << topMargin << " vs " << bottomMargin;
+    // With DT_VCENTER the answer is where the line ends, measured from the top.
+    const int lineHeight = Extent(canvas.dc(), L"HIH").cy;
+    EXPECT_EQ(result, (31 - lineHeight) / 2 + lineHeight);
+}
+
+TEST(DrawText, InkIsTheTextColourBlendedOverThePaper) {
+    Canvas canvas(60, 20);
+    SetTextColor(canvas.dc(), RGB(0, 0, 0));
+    canvas.Draw(L"HIH", {0, 0, 60, 20}, DT_SINGLELINE);
+    bool fullInk = false, partialInk = false;
+    for (const Pixel p : canvas.Pixels()) {
+        ASSERT_TRUE(RedOf(p) == GreenOf(p) && GreenOf(p) == BlueOf(p)) << std::hex << p;
+        fullInk |= p == kBlack;
+        partialInk |= p != kBlack && p != kWhite;
+    }
+    EXPECT_TRUE(fullInk) << "hinted stems are solid";
+    EXPECT_TRUE(partialInk) << "edges are anti-aliased";
+}
+
+TEST(DrawText, OpaqueModeFillsTheTextBoxWithTheBackgroundColour) {
+    for (const int mode : {OPAQUE, TRANSPARENT}) {
+        Canvas canvas(60, 20);
+        SetBkMode(canvas.dc(), mode);
+        SetBkColor(canvas.dc(), RGB(255, 0, 0));
+        canvas.Draw(L"a b", {5, 2, 60, 20}, DT_SINGLELINE);
+        const SIZE size = Extent(canvas.dc(), L"a b");
+        const Ink ink = canvas.AllInk();
+        if (mode == OPAQUE) {
+            EXPECT_EQ(ink.left, 5);
+            EXPECT_EQ(ink.top, 2);
+            EXPECT_EQ(ink.right, 5 + size.cx);
+            EXPECT_EQ(ink.bottom, 2 + size.cy);
+        } else {
+            EXPECT_GE(ink.left, 5);
+            EXPECT_LT(ink.pixels, size.cx * size.cy / 2) << "paper shows around the glyphs";
+        }
+    }
+}
+
+TEST(DrawText, ClipsToTheRectangleUnlessNoClip) {
+    const std::wstring text = L"A rather long caption that cannot fit";
+    Canvas clipped(200, 20), unclipped(200, 20);
+    const RECT rect{10, 0, 40, 20};
+    clipped.Draw(text, rect, DT_LEFT | DT_SINGLELINE);
+    unclipped.Draw(text, rect, DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
+    const Ink inside = clipped.AllInk();
+    ASSERT_TRUE(inside.Any());
+    EXPECT_GE(inside.left, 10);
+    EXPECT_LE(inside.right, 40);
+    EXPECT_GT(unclipped.AllInk().right, 100);
+}
+
+TEST(DrawText, ClipsToTheContextClipRegionToo) {
+    Canvas canvas(100, 20);
+    IntersectClipRect(canvas.dc(), 0, 0, 20, 20);
+    canvas.Draw(L"HHHHHHHHHH", {0, 0, 100, 20}, DT_SINGLELINE | DT_NOCLIP);
+    const Ink ink = canvas.AllInk();
+    ASSERT_TRUE(ink.Any());
+    EXPECT_LE(ink.right, 20);
+}
+
+TEST(DrawText, RightAlignmentEndsAtTheRightEdge) {
+    Canvas canvas(100, 20);
+    canvas.Draw(L"HIH", {0, 0, 90, 20}, DT_RIGHT | DT_SINGLELINE);
+    const Ink ink = canvas.AllInk();
+    ASSERT_TRUE(ink.Any());
+    EXPECT_LE(ink.right, 90);
+    EXPECT_GE(ink.right, 87);
+}
+
+TEST(DrawTextCalcRect, WidthGrowsWithTheTextAndMatchesTheExtent) {
+    Canvas canvas(10, 10);
+    int previous = 0;
+    for (const std::wstring text : {L"I", L"II", L"IIm", L"IImW", L"IImW Settings"}) {
+        RECT rect{3, 4, 3, 4};
+        const int height =
+            DrawText(canvas.dc(), text.c_str(), -1, &rect, DT_CALCRECT | DT_SINGLELINE);
+        const SIZE size = Extent(canvas.dc(), text);
+        EXPECT_GT(rect.right - rect.left, previous) << std::string(text.begin(), text.end());
+        EXPECT_EQ(rect.right - rect.left, size.cx);
+        EXPECT_EQ(rect.bottom - rect.top, size.cy);
+        EXPECT_EQ(height, size.cy);
+        previous = rect.right - rect.left;
+    }
+    EXPECT_FALSE(canvas.AllInk().Any()) << "DT_CALCRECT draws nothing";
+}
+
+TEST(DrawTextCalcRect, WordBreakStacksLinesWithinTheWidth) {
+    Canvas canvas(10, 10);
+    const std::wstring text = L"one two three four five";
+    const int lineHeight = Extent(canvas.dc(), L"o").cy;
+    const int widestWord = Extent(canvas.dc(), L"three").cx;
+    RECT rect{0, 0, widestWord + 2, 0};
+    const int height = DrawText(canvas.dc(), text.c_str(), -1, &rect, DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_GE(height, 3 * lineHeight);
+    EXPECT_EQ(height % lineHeight, 0);
+    EXPECT_EQ(rect.bottom, height);
+    EXPECT_LE(rect.right, widestWord + 2);
+    RECT wide{0, 0, 1000, 0};
+    EXPECT_EQ(DrawText(canvas.dc(), text.c_str(), -1, &wide, DT_CALCRECT | DT_WORDBREAK),
+              lineHeight);
+    RECT lines{0, 0, 1000, 0};
+    EXPECT_EQ(DrawText(canvas.dc(), L"a\nb\r\nc", -1, &lines, DT_CALCRECT), 3 * lineHeight);
+}
+
+TEST(DrawTextCalcRect, AmpersandMarksAreNotShownUnlessNoPrefix) {
+    Canvas canvas(10, 10);
+    auto width = [&](const wchar_t* text, UINT extra) {
+        RECT rect{0, 0, 0, 0};
+        DrawText(canvas.dc(), text, -1, &rect, DT_CALCRECT | DT_SINGLELINE | extra);
+        return rect.right;
+    };
+    EXPECT_EQ(width(L"&Save", 0), Extent(canvas.dc(), L"Save").cx);
+    EXPECT_EQ(width(L"A&&B", 0), Extent(canvas.dc(), L"A&B").cx);
+    EXPECT_EQ(width(L"&Save", DT_NOPREFIX), Extent(canvas.dc(), L"&Save").cx);
+}
+
+TEST(DrawText, BadArgumentsDrawNothing) {
+    Canvas canvas(20, 20);
+    RECT rect{0, 0, 20, 20};
+    EXPECT_EQ(DrawText(nullptr, L"x", -1, &rect, 0), 0);
+    EXPECT_EQ(DrawText(canvas.dc(), nullptr, -1, &rect, 0), 0);
+    EXPECT_EQ(DrawText(canvas.dc(), L"x", -5, &rect, 0), 0);
+    EXPECT_EQ(DrawText(canvas.dc(), L"x", 1, nullptr, 0), 0);
+    EXPECT_FALSE(canvas.AllInk().Any());
+    EXPECT_EQ(DrawText(canvas.dc(), L"xyz", 1, &rect, DT_CALCRECT), Extent(canvas.dc(), L"x").cy);
+    EXPECT_EQ(rect.right, Extent(canvas.dc(), L"x").cx);
+}
+
+bool SomeFontHas(char32_t c) {
+    FcPattern* pattern = FcPatternCreate();
+    FcCharSet* charset = FcCharSetCreate();
+    FcCharSetAddChar(charset, c);
+    FcPatternAddCharSet(pattern, FC_CHARSET, charset);
+    FcObjectSet* fields = FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet* fonts = FcFontList(nullptr, pattern, fields);
+    const bool found = fonts != nullptr && fonts->nfont > 0;
+    if (fonts != nullptr) FcFontSetDestroy(fonts);
+    FcObjectSetDestroy(fields);
+    FcCharSetDestroy(charset);
+    FcPatternDestroy(pattern);
+    return found;
+}
+
+TEST(DrawText, CharactersTheMainFaceLacksComeFromAFallbackFace) {
+    if (!SomeFontHas(U'\uD55C') || !SomeFontHas(U'\u4E2D')) {
+        GTEST_SKIP() << "no installed font has Hangul and CJK ideographs "
+                        "(install fonts-wqy-microhei)";
+    }
+    // Boxes for missing glyphs all look alike; real glyphs of different characters do not.
+    std::vector<std::vector<Pixel>> drawn;
+    for (const wchar_t* text : {L"\uD55C", L"\uAD6D", L"\u4E2D"}) {
+        Canvas canvas(20, 20);
+        canvas.Draw(text, {0, 0, 20, 20}, DT_SINGLELINE);
+        EXPECT_GT(canvas.AllInk().pixels, 10);
+        drawn.push_back(canvas.Pixels());
+    }
+    EXPECT_NE(drawn[0], drawn[1]);
+    EXPECT_NE(drawn[0], drawn[2]);
+    EXPECT_NE(drawn[1], drawn[2]);
+}
+
+TEST(Font, DialogFontIsElevenPixelsAndDescribesItself) {
+    LOGFONTW spec{};
+    spec.lfHeight = -11;
+    Owned<HFONT> font(CreateFontIndirect(&spec));
+    ASSERT_NE(font.get(), nullptr);
+    LOGFONTW back{};
+    ASSERT_EQ(GetObject(font, sizeof back, &back), static_cast<int>(sizeof back));
+    EXPECT_EQ(back.lfHeight, -11);
+    spec.lfHeight = -22;
+    Owned<HFONT> big(CreateFontIndirect(&spec));
+    Canvas canvas(10, 10);
+    const SIZE normal = Extent(canvas.dc(), L"Settings");
+    const HGDIOBJ previous = SelectObject(canvas.dc(), big);
+    const SIZE doubled = Extent(canvas.dc(), L"Settings");
+    SelectObject(canvas.dc(), previous);
+    EXPECT_GT(doubled.cx, normal.cx * 3 / 2);
+    EXPECT_GT(doubled.cy, normal.cy * 3 / 2);
+    EXPECT_GE(normal.cy, 12);  // Windows ascent + descent of an 11-pixel em
+    EXPECT_LE(normal.cy, 14);
+    spec.lfHeight = -100000;
+    EXPECT_EQ(CreateFontIndirect(&spec), nullptr);
+}
+
+}  // namespace
+}  // namespace keldra::platform::gdi::testing
