@@ -64,7 +64,7 @@ SIZE Extent(HDC dc, const std::wstring& text) {
     return size;
 }
 
-TEST(DrawText, CentredSingleLineInkIsInsideAndCentred) {
+TEST(TextDrawing, CentredSingleLineInkIsInsideAndCentred) {
     Canvas canvas(101, 31);
     const RECT rect{0, 0, 101, 31};
     const int result = canvas.Draw(L"HIH", rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -81,7 +81,7 @@ TEST(DrawText, CentredSingleLineInkIsInsideAndCentred) {
     EXPECT_EQ(result, (31 - lineHeight) / 2 + lineHeight);
 }
 
-TEST(DrawText, InkIsTheTextColourBlendedOverThePaper) {
+TEST(TextDrawing, InkIsTheTextColourBlendedOverThePaper) {
     Canvas canvas(60, 20);
     SetTextColor(canvas.dc(), RGB(0, 0, 0));
     canvas.Draw(L"HIH", {0, 0, 60, 20}, DT_SINGLELINE);
@@ -95,7 +95,7 @@ TEST(DrawText, InkIsTheTextColourBlendedOverThePaper) {
     EXPECT_TRUE(partialInk) << "edges are anti-aliased";
 }
 
-TEST(DrawText, OpaqueModeFillsTheTextBoxWithTheBackgroundColour) {
+TEST(TextDrawing, OpaqueModeFillsTheTextBoxWithTheBackgroundColour) {
     for (const int mode : {OPAQUE, TRANSPARENT}) {
         Canvas canvas(60, 20);
         SetBkMode(canvas.dc(), mode);
@@ -115,7 +115,7 @@ TEST(DrawText, OpaqueModeFillsTheTextBoxWithTheBackgroundColour) {
     }
 }
 
-TEST(DrawText, ClipsToTheRectangleUnlessNoClip) {
+TEST(TextDrawing, ClipsToTheRectangleUnlessNoClip) {
     const std::wstring text = L"A rather long caption that cannot fit";
     Canvas clipped(200, 20), unclipped(200, 20);
     const RECT rect{10, 0, 40, 20};
@@ -128,7 +128,7 @@ TEST(DrawText, ClipsToTheRectangleUnlessNoClip) {
     EXPECT_GT(unclipped.AllInk().right, 100);
 }
 
-TEST(DrawText, ClipsToTheContextClipRegionToo) {
+TEST(TextDrawing, ClipsToTheContextClipRegionToo) {
     Canvas canvas(100, 20);
     IntersectClipRect(canvas.dc(), 0, 0, 20, 20);
     canvas.Draw(L"HHHHHHHHHH", {0, 0, 100, 20}, DT_SINGLELINE | DT_NOCLIP);
@@ -137,7 +137,7 @@ TEST(DrawText, ClipsToTheContextClipRegionToo) {
     EXPECT_LE(ink.right, 20);
 }
 
-TEST(DrawText, RightAlignmentEndsAtTheRightEdge) {
+TEST(TextDrawing, RightAlignmentEndsAtTheRightEdge) {
     Canvas canvas(100, 20);
     canvas.Draw(L"HIH", {0, 0, 90, 20}, DT_RIGHT | DT_SINGLELINE);
     const Ink ink = canvas.AllInk();
@@ -146,7 +146,7 @@ TEST(DrawText, RightAlignmentEndsAtTheRightEdge) {
     EXPECT_GE(ink.right, 87);
 }
 
-TEST(DrawTextCalcRect, WidthGrowsWithTheTextAndMatchesTheExtent) {
+TEST(TextCalcRect, WidthGrowsWithTheTextAndMatchesTheExtent) {
     Canvas canvas(10, 10);
     int previous = 0;
     for (const std::wstring text : {L"I", L"II", L"IIm", L"IImW", L"IImW Settings"}) {
@@ -163,7 +163,7 @@ TEST(DrawTextCalcRect, WidthGrowsWithTheTextAndMatchesTheExtent) {
     EXPECT_FALSE(canvas.AllInk().Any()) << "DT_CALCRECT draws nothing";
 }
 
-TEST(DrawTextCalcRect, WordBreakStacksLinesWithinTheWidth) {
+TEST(TextCalcRect, WordBreakStacksLinesWithinTheWidth) {
     Canvas canvas(10, 10);
     const std::wstring text = L"one two three four five";
     const int lineHeight = Extent(canvas.dc(), L"o").cy;
@@ -181,7 +181,7 @@ TEST(DrawTextCalcRect, WordBreakStacksLinesWithinTheWidth) {
     EXPECT_EQ(DrawText(canvas.dc(), L"a\nb\r\nc", -1, &lines, DT_CALCRECT), 3 * lineHeight);
 }
 
-TEST(DrawTextCalcRect, AmpersandMarksAreNotShownUnlessNoPrefix) {
+TEST(TextCalcRect, AmpersandMarksAreNotShownUnlessNoPrefix) {
     Canvas canvas(10, 10);
     auto width = [&](const wchar_t* text, UINT extra) {
         RECT rect{0, 0, 0, 0};
@@ -193,7 +193,7 @@ TEST(DrawTextCalcRect, AmpersandMarksAreNotShownUnlessNoPrefix) {
     EXPECT_EQ(width(L"&Save", DT_NOPREFIX), Extent(canvas.dc(), L"&Save").cx);
 }
 
-TEST(DrawText, BadArgumentsDrawNothing) {
+TEST(TextDrawing, BadArgumentsDrawNothing) {
     Canvas canvas(20, 20);
     RECT rect{0, 0, 20, 20};
     EXPECT_EQ(DrawText(nullptr, L"x", -1, &rect, 0), 0);
@@ -220,7 +220,7 @@ bool SomeFontHas(char32_t c) {
     return found;
 }
 
-TEST(DrawText, CharactersTheMainFaceLacksComeFromAFallbackFace) {
+TEST(TextDrawing, CharactersTheMainFaceLacksComeFromAFallbackFace) {
     if (!SomeFontHas(U'\uD55C') || !SomeFontHas(U'\u4E2D')) {
         GTEST_SKIP() << "no installed font has Hangul and CJK ideographs "
                         "(install fonts-wqy-microhei)";

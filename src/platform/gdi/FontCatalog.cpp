@@ -45,6 +45,12 @@ FontCatalog::FontCatalog() {
     FcInit();
 }
 
+FontCatalog::~FontCatalog() {
+    // Faces and fontconfig sets go first; then fontconfig may free its configuration.
+    sets_.clear();
+    FcFini();
+}
+
 FontFaceSet* FontCatalog::Fonts(const FontSpec& spec) {
     for (auto& [known, set] : sets_) {
         if (known == spec) return set.get();

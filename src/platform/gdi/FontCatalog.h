@@ -18,6 +18,7 @@ class FontCatalog {
     // The faces for spec, or nullptr when no usable font is installed at all.
     FontFaceSet* Fonts(const FontSpec& spec);
 
+    ~FontCatalog();
     FontCatalog(const FontCatalog&) = delete;
     FontCatalog& operator=(const FontCatalog&) = delete;
 
