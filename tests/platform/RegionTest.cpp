@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
+#include <random>
 #include <vector>
 
 #include "GdiTestSupport.h"
@@ -177,6 +179,56 @@ TEST(Region, PixelByPixelXorBuildsTheFramedBody) {
     EXPECT_EQ(box.top, 1);
     EXPECT_EQ(box.right, kW - 3);
     EXPECT_EQ(box.bottom, kH - 3);
+}
+
+// Random combinations checked pixel by pixel against a plain grid of booleans, and the
+// result's form checked against the same area rebuilt row by row (equal areas must have
+// equal forms for EqualRgn to work).
+TEST(Region, MatchesAPixelModelUnderRandomCombinations) {
+    constexpr int kSize = 24;
+    using Grid = std::array<std::array<bool, kSize>, kSize>;
+    std::mt19937 random(12345);
+    auto coordinate = [&] { return static_cast<int>(random() % (kSize + 1)); };
+    Grid model{};
+    Owned<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+    const int modes[] = {RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF};
+    for (int step = 0; step < 400; ++step) {
+        const RECT r{coordinate(), coordinate(), coordinate(), coordinate()};
+        const int mode = modes[random() % 4];
+        Owned<HRGN> operand(CreateRectRgnIndirect(&r));
+        const int kind = CombineRgn(region, region, operand, mode);
+        const Rect rect = Rect::Normalized(r.left, r.top, r.right, r.bottom);
+        Owned<HRGN> rebuilt(CreateRectRgn(0, 0, 0, 0));
+        for (int y = 0; y < kSize; ++y) {
+            for (int x = 0; x < kSize; ++x) {
+                const bool inB = rect.Contains({x, y});
+                bool& in = model[y][x];
+                switch (mode) {
+                    case RGN_AND:
+                        in = in && inB;
+                        break;
+                    case RGN_OR:
+                        in = in || inB;
+                        break;
+                    case RGN_XOR:
+                        in = in != inB;
+                        break;
+                    case RGN_DIFF:
+                        in = in && !inB;
+                        break;
+                }
+                ASSERT_EQ(PtInRegion(region, x, y) != FALSE, in)
+                    << "step " << step << " at " << x << "," << y;
+                if (!in) continue;
+                Owned<HRGN> pixel(CreateRectRgn(x, y, x + 1, y + 1));
+                CombineRgn(rebuilt, rebuilt, pixel, RGN_OR);
+            }
+        }
+        ASSERT_TRUE(EqualRgn(region, rebuilt)) << "step " << step;
+        ASSERT_EQ(kind, RegionOf(region)->IsEmpty()          ? NULLREGION
+                        : RegionOf(region)->RectCount() == 1 ? SIMPLEREGION
+                                                             : COMPLEXREGION);
+    }
 }
 
 TEST(Region, OffsetMovesEveryPixel) {

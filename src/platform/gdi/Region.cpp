@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
+#include <iterator>
 #include <utility>
 
 namespace keldra::platform::gdi {
@@ -92,29 +94,62 @@ void Region::Combine(const Region& a, const Region& b, RegionOp op, Region& out)
     // scratch between calls spares an allocation per call in per-pixel builds.
     thread_local Region scratch;
     scratch.Clear();
-    std::size_t ia = 0, ib = 0;
-    int y = std::min(a.IsEmpty() ? INT_MAX : a.bands_.front().top,
-                     b.IsEmpty() ? INT_MAX : b.bands_.front().top);
-    while (ia < a.bands_.size() || ib < b.bands_.size()) {
-        const Band* bandA = ia < a.bands_.size() ? &a.bands_[ia] : nullptr;
-        const Band* bandB = ib < b.bands_.size() ? &b.bands_[ib] : nullptr;
-        const bool inA = bandA != nullptr && bandA->top <= y;
-        const bool inB = bandB != nullptr && bandB->top <= y;
-        int next = INT_MAX;
-        if (bandA != nullptr) next = std::min(next, inA ? bandA->bottom : bandA->top);
-        if (bandB != nullptr) next = std::min(next, inB ? bandB->bottom : bandB->top);
-        if (inA || inB) {
-            const auto first = static_cast<std::uint32_t>(scratch.spans_.size());
-            CombineSpans(inA ? a.SpansOf(*bandA) : std::span<const Span>{},
-                         inB ? b.SpansOf(*bandB) : std::span<const Span>{}, op, scratch.spans_);
-            scratch.CloseBand(y, next, first);
-        }
-        if (inA && bandA->bottom == next) ++ia;
-        if (inB && bandB->bottom == next) ++ib;
-        y = next;
-    }
+    // Bands of a wholly above or below b come through OR, XOR and DIFF unchanged and
+    // vanish under AND, so only the bands beside b need combining. That keeps the
+    // one-pixel edits of a region builder from walking the whole region each time.
+    const int top = b.IsEmpty() ? INT_MAX : b.bands_.front().top;
+    const int bottom = b.IsEmpty() ? INT_MAX : b.bands_.back().bottom;
+    const auto besideBegin = std::upper_bound(a.bands_.begin(), a.bands_.end(), top,
+                                              [](int y, const Band& x) { return y < x.bottom; });
+    const auto besideEnd = std::lower_bound(besideBegin, a.bands_.end(), bottom,
+                                            [](const Band& x, int y) { return x.top < y; });
+    const bool keepOutside = op != RegionOp::And;
+    if (keepOutside) scratch.AppendBands(a, a.bands_.begin(), besideBegin);
+    scratch.AppendCombined(a, besideBegin, besideEnd, b, op);
+    if (keepOutside) scratch.AppendBands(a, besideEnd, a.bands_.end());
     std::swap(out.bands_, scratch.bands_);
     std::swap(out.spans_, scratch.spans_);
+}
+
+void Region::AppendBands(const Region& from, BandIterator begin, BandIterator end) {
+    if (begin == end) return;
+    // The first band may continue the last one here; the rest are already canonical.
+    auto first = static_cast<std::uint32_t>(spans_.size());
+    const auto firstSpans = from.SpansOf(*begin);
+    spans_.insert(spans_.end(), firstSpans.begin(), firstSpans.end());
+    CloseBand(begin->top, begin->bottom, first);
+    if (++begin == end) return;
+    const auto shift = static_cast<std::int64_t>(spans_.size()) - begin->spanBegin;
+    spans_.insert(spans_.end(), from.spans_.begin() + begin->spanBegin,
+                  from.spans_.begin() + std::prev(end)->spanEnd);
+    for (; begin != end; ++begin) {
+        bands_.push_back({begin->top, begin->bottom,
+                          static_cast<std::uint32_t>(begin->spanBegin + shift),
+                          static_cast<std::uint32_t>(begin->spanEnd + shift)});
+    }
+}
+
+void Region::AppendCombined(const Region& a, BandIterator begin, BandIterator end, const Region& b,
+                            RegionOp op) {
+    auto ia = begin;
+    auto ib = b.bands_.begin();
+    int y = std::min(ia != end ? ia->top : INT_MAX, b.IsEmpty() ? INT_MAX : ib->top);
+    while (ia != end || ib != b.bands_.end()) {
+        const bool inA = ia != end && ia->top <= y;
+        const bool inB = ib != b.bands_.end() && ib->top <= y;
+        int next = INT_MAX;
+        if (ia != end) next = std::min(next, inA ? ia->bottom : ia->top);
+        if (ib != b.bands_.end()) next = std::min(next, inB ? ib->bottom : ib->top);
+        if (inA || inB) {
+            const auto first = static_cast<std::uint32_t>(spans_.size());
+            CombineSpans(inA ? a.SpansOf(*ia) : std::span<const Span>{},
+                         inB ? b.SpansOf(*ib) : std::span<const Span>{}, op, spans_);
+            CloseBand(y, next, first);
+        }
+        if (inA && ia->bottom == next) ++ia;
+        if (inB && ib->bottom == next) ++ib;
+        y = next;
+    }
 }
 
 RegionKind Region::Kind() const {

@@ -54,6 +54,13 @@ class Region {
     std::span<const Span> SpansOf(const Band& band) const {
         return {spans_.data() + band.spanBegin, band.spanEnd - band.spanBegin};
     }
+    using BandIterator = std::vector<Band>::const_iterator;
+
+    // Appends copies of from's bands [begin, end), which lie below every band here.
+    void AppendBands(const Region& from, BandIterator begin, BandIterator end);
+    // Appends a's bands [begin, end) combined with all of b, below every band here.
+    void AppendCombined(const Region& a, BandIterator begin, BandIterator end, const Region& b,
+                        RegionOp op);
     // Adds [top, bottom) with the spans just appended from firstSpan, merging it into the
     // band above when that band touches it and has the same spans.
     void CloseBand(int top, int bottom, std::uint32_t firstSpan);
