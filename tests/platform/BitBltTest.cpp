@@ -103,7 +103,11 @@ TEST(BitBltMaskedTransparency, KeyPixelsShowBackgroundOthersShowImage) {
     for (int x = 0; x < kW; ++x) SetPixelOf(background, x, 0, RGB(x * 50, 255 - x * 40, 7));
 
     Owned<HBITMAP> mask(CreateBitmap(kW, kH, 1, 1, nullptr));
-    Owned<HBITMAP> work(NewColourBitmap(kW, kH, 0));
+    // The work bitmap takes the target's depth, as a transparent draw asks for it.
+    HDC screen = GetDC(nullptr);
+    Owned<HBITMAP> work(CreateBitmap(kW, kH, static_cast<UINT>(GetDeviceCaps(screen, PLANES)),
+                                     static_cast<UINT>(GetDeviceCaps(screen, BITSPIXEL)), nullptr));
+    ReleaseDC(nullptr, screen);
     {
         MemoryDc imageDc(image), maskDc(mask), workDc(work), backDc(background);
         SetBkColor(imageDc, kKey);

@@ -193,6 +193,14 @@ TEST(TextCalcRect, AmpersandMarksAreNotShownUnlessNoPrefix) {
     EXPECT_EQ(width(L"&Save", DT_NOPREFIX), Extent(canvas.dc(), L"&Save").cx);
 }
 
+TEST(TextCalcRect, ControlCharactersTakeNoRoom) {
+    Canvas canvas(10, 10);
+    EXPECT_EQ(Extent(canvas.dc(), L"a\tb\x01").cx, Extent(canvas.dc(), L"ab").cx);
+    RECT rect{0, 0, 0, 0};
+    DrawText(canvas.dc(), L"a\nb", -1, &rect, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(rect.right, Extent(canvas.dc(), L"ab").cx) << "single lines drop line ends";
+}
+
 TEST(TextDrawing, BadArgumentsDrawNothing) {
     Canvas canvas(20, 20);
     RECT rect{0, 0, 20, 20};

@@ -8,7 +8,10 @@ FontFaceSet::FontFaceSet(FT_Library library, FontSpec spec, std::unique_ptr<Font
 
 const Glyph& FontFaceSet::GlyphFor(char32_t c) {
     auto found = glyphs_.find(c);
-    if (found == glyphs_.end()) found = glyphs_.emplace(c, FaceFor(c).Render(c)).first;
+    if (found == glyphs_.end()) {
+        // Control characters (a tab in a caption, say) show nothing rather than a box.
+        found = glyphs_.emplace(c, c < U' ' ? Glyph{} : FaceFor(c).Render(c)).first;
+    }
     return found->second;
 }
 
