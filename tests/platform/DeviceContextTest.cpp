@@ -99,9 +99,9 @@ TEST(GdiObjects, DeletingEverythingCreatedLeavesNoLiveObject) {
     HBITMAP bitmap = CreateCompatibleBitmap(screen, 3, 3);
     HBRUSH brush = CreatePatternBrush(bitmap);
     HRGN region = CreateRectRgn(0, 0, 1, 1);
-    LOGFONTW spec{};
-    spec.lfHeight = -11;
-    HFONT font = CreateFontIndirect(&spec);
+    LOGFONTW request{};
+    request.lfHeight = -11;
+    HFONT font = CreateFontIndirect(&request);
     EXPECT_EQ(LiveObjectCount(), before + 6);
     EXPECT_EQ(LiveObjectCount(ObjectKind::DeviceContext), 2u);
     const HGDIOBJ oldFont = SelectObject(memory, font);

@@ -247,15 +247,15 @@ TEST(TextDrawing, CharactersTheMainFaceLacksComeFromAFallbackFace) {
 }
 
 TEST(Font, DialogFontIsElevenPixelsAndDescribesItself) {
-    LOGFONTW spec{};
-    spec.lfHeight = -11;
-    Owned<HFONT> font(CreateFontIndirect(&spec));
+    LOGFONTW request{};
+    request.lfHeight = -11;
+    Owned<HFONT> font(CreateFontIndirect(&request));
     ASSERT_NE(font.get(), nullptr);
     LOGFONTW back{};
     ASSERT_EQ(GetObject(font, sizeof back, &back), static_cast<int>(sizeof back));
     EXPECT_EQ(back.lfHeight, -11);
-    spec.lfHeight = -22;
-    Owned<HFONT> big(CreateFontIndirect(&spec));
+    request.lfHeight = -22;
+    Owned<HFONT> big(CreateFontIndirect(&request));
     Canvas canvas(10, 10);
     const SIZE normal = Extent(canvas.dc(), L"Settings");
     const HGDIOBJ previous = SelectObject(canvas.dc(), big);
@@ -265,8 +265,8 @@ TEST(Font, DialogFontIsElevenPixelsAndDescribesItself) {
     EXPECT_GT(doubled.cy, normal.cy * 3 / 2);
     EXPECT_GE(normal.cy, 12);  // Windows ascent + descent of an 11-pixel em
     EXPECT_LE(normal.cy, 14);
-    spec.lfHeight = -100000;
-    EXPECT_EQ(CreateFontIndirect(&spec), nullptr);
+    request.lfHeight = -100000;
+    EXPECT_EQ(CreateFontIndirect(&request), nullptr);
 }
 
 }  // namespace

@@ -12,11 +12,12 @@ constexpr std::array kFamilies = {"Tahoma", "Microsoft Sans Serif", "Liberation 
                                   "DejaVu Sans", "sans-serif"};
 constexpr const char* kGenericFamily = "sans-serif";
 
-FcPatternPtr PatternFor(const char* family, const FontSpec& spec) {
+FcPatternPtr PatternFor(const char* family, const FontRequest& request) {
     FcPatternPtr pattern(FcPatternCreate());
     if (pattern == nullptr) return nullptr;
     FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
-    FcPatternAddInteger(pattern.get(), FC_WEIGHT, spec.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern.get(), FC_WEIGHT,
+                        request.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pattern.get(), FC_SLANT, FC_SLANT_ROMAN);
     FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
     FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
@@ -51,16 +52,16 @@ FontCatalog::~FontCatalog() {
     FcFini();
 }
 
-FontFaceSet* FontCatalog::Fonts(const FontSpec& spec) {
+FontFaceSet* FontCatalog::Fonts(const FontRequest& request) {
     for (auto& [known, set] : sets_) {
-        if (known == spec) return set.get();
+        if (known == request) return set.get();
     }
-    sets_.emplace_back(spec, Load(spec));
+    sets_.emplace_back(request, Load(request));
     return sets_.back().second.get();
 }
 
-FcPatternPtr FontCatalog::MatchFamily(const char* family, const FontSpec& spec) const {
-    FcPatternPtr pattern = PatternFor(family, spec);
+FcPatternPtr FontCatalog::MatchFamily(const char* family, const FontRequest& request) const {
+    FcPatternPtr pattern = PatternFor(family, request);
     if (pattern == nullptr) return nullptr;
     FcResult result = FcResultNoMatch;
     FcPatternPtr match(FcFontMatch(nullptr, pattern.get(), &result));
@@ -72,19 +73,19 @@ FcPatternPtr FontCatalog::MatchFamily(const char* family, const FontSpec& spec) 
     return match;
 }
 
-FcFontSetPtr FontCatalog::RankFallbacks(FcPattern* main, const FontSpec& spec) const {
+FcFontSetPtr FontCatalog::RankFallbacks(FcPattern* main, const FontRequest& request) const {
     FcChar8* family = nullptr;
     if (FcPatternGetString(main, FC_FAMILY, 0, &family) != FcResultMatch) return nullptr;
-    FcPatternPtr pattern = PatternFor(reinterpret_cast<const char*>(family), spec);
+    FcPatternPtr pattern = PatternFor(reinterpret_cast<const char*>(family), request);
     if (pattern == nullptr) return nullptr;
     FcResult result = FcResultNoMatch;
     return FcFontSetPtr(FcFontSort(nullptr, pattern.get(), FcTrue, nullptr, &result));
 }
 
-std::unique_ptr<FontFaceSet> FontCatalog::Load(const FontSpec& spec) {
+std::unique_ptr<FontFaceSet> FontCatalog::Load(const FontRequest& request) {
     if (library_ == nullptr) return nullptr;
     for (const char* family : kFamilies) {
-        FcPatternPtr match = MatchFamily(family, spec);
+        FcPatternPtr match = MatchFamily(family, request);
         FcChar8* file = nullptr;
         if (match == nullptr ||
             FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch) {
@@ -93,10 +94,10 @@ std::unique_ptr<FontFaceSet> FontCatalog::Load(const FontSpec& spec) {
         int index = 0;
         FcPatternGetInteger(match.get(), FC_INDEX, 0, &index);
         auto face = FontFace::Open(library_.get(), reinterpret_cast<const char*>(file), index,
-                                   spec.emPixels);
+                                   request.emPixels);
         if (face == nullptr) continue;
-        return std::make_unique<FontFaceSet>(library_.get(), spec, std::move(face),
-                                             RankFallbacks(match.get(), spec));
+        return std::make_unique<FontFaceSet>(library_.get(), request, std::move(face),
+                                             RankFallbacks(match.get(), request));
     }
     return nullptr;
 }

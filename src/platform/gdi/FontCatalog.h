@@ -15,8 +15,8 @@ class FontCatalog {
     // The process's one catalog, opened on first use (fonts are global to the process).
     static FontCatalog& Instance();
 
-    // The faces for spec, or nullptr when no usable font is installed at all.
-    FontFaceSet* Fonts(const FontSpec& spec);
+    // The faces for request, or nullptr when no usable font is installed at all.
+    FontFaceSet* Fonts(const FontRequest& request);
 
     ~FontCatalog();
     FontCatalog(const FontCatalog&) = delete;
@@ -24,12 +24,12 @@ class FontCatalog {
 
   private:
     FontCatalog();
-    std::unique_ptr<FontFaceSet> Load(const FontSpec& spec);
-    FcPatternPtr MatchFamily(const char* family, const FontSpec& spec) const;
-    FcFontSetPtr RankFallbacks(FcPattern* main, const FontSpec& spec) const;
+    std::unique_ptr<FontFaceSet> Load(const FontRequest& request);
+    FcPatternPtr MatchFamily(const char* family, const FontRequest& request) const;
+    FcFontSetPtr RankFallbacks(FcPattern* main, const FontRequest& request) const;
 
     FreeTypeLibrary library_;
-    std::vector<std::pair<FontSpec, std::unique_ptr<FontFaceSet>>> sets_;
+    std::vector<std::pair<FontRequest, std::unique_ptr<FontFaceSet>>> sets_;
 };
 
 }  // namespace keldra::platform::gdi

@@ -2,9 +2,9 @@
 
 namespace keldra::platform::gdi {
 
-FontFaceSet::FontFaceSet(FT_Library library, FontSpec spec, std::unique_ptr<FontFace> main,
+FontFaceSet::FontFaceSet(FT_Library library, FontRequest request, std::unique_ptr<FontFace> main,
                          FcFontSetPtr ranked)
-    : library_(library), spec_(spec), main_(std::move(main)), ranked_(std::move(ranked)) {}
+    : library_(library), request_(request), main_(std::move(main)), ranked_(std::move(ranked)) {}
 
 const Glyph& FontFaceSet::GlyphFor(char32_t c) {
     auto found = glyphs_.find(c);
@@ -47,7 +47,8 @@ const FontFace* FontFaceSet::OpenRanked(int position) {
     FcPattern* pattern = ranked_->fonts[position];
     if (FcPatternGetString(pattern, FC_FILE, 0, &file) == FcResultMatch) {
         FcPatternGetInteger(pattern, FC_INDEX, 0, &index);
-        face = FontFace::Open(library_, reinterpret_cast<const char*>(file), index, spec_.emPixels);
+        face =
+            FontFace::Open(library_, reinterpret_cast<const char*>(file), index, request_.emPixels);
     }
     return opened_.emplace(position, std::move(face)).first->second.get();
 }

@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "platform/gdi/FontFace.h"
-#include "platform/gdi/FontSpec.h"
+#include "platform/gdi/FontRequest.h"
 
 namespace keldra::platform::gdi {
 
 class FontFaceSet {
   public:
-    FontFaceSet(FT_Library library, FontSpec spec, std::unique_ptr<FontFace> main,
+    FontFaceSet(FT_Library library, FontRequest request, std::unique_ptr<FontFace> main,
                 FcFontSetPtr ranked);
 
     const Glyph& GlyphFor(char32_t c);
@@ -33,7 +33,7 @@ class FontFaceSet {
     const FontFace* OpenRanked(int position);
 
     FT_Library library_;
-    FontSpec spec_;
+    FontRequest request_;
     std::unique_ptr<FontFace> main_;
     FcFontSetPtr ranked_;
     std::map<int, std::unique_ptr<FontFace>> opened_;  // by rank, nullptr when unusable

@@ -2,20 +2,20 @@
 // by all fonts of that size and come from the FontCatalog when text is drawn.
 #pragma once
 
-#include "platform/gdi/FontSpec.h"
+#include "platform/gdi/FontRequest.h"
 #include "platform/gdi/GdiObject.h"
 
 namespace keldra::platform::gdi {
 
 class FontObject : public GdiObject {
   public:
-    explicit FontObject(FontSpec spec) : spec_(spec) {}
+    explicit FontObject(FontRequest request) : request_(request) {}
     ObjectKind Kind() const override { return ObjectKind::Font; }
 
-    const FontSpec& Spec() const { return spec_; }
+    const FontRequest& Request() const { return request_; }
 
   private:
-    FontSpec spec_;
+    FontRequest request_;
 };
 
 }  // namespace keldra::platform::gdi

@@ -22,10 +22,10 @@ void FillBitmapInfo(const Surface& surface, BITMAP& out) {
     out.bmBitsPixel = static_cast<WORD>(bits);
 }
 
-void FillFontInfo(const FontSpec& spec, LOGFONTW& out) {
+void FillFontInfo(const FontRequest& request, LOGFONTW& out) {
     out = LOGFONTW{};
-    out.lfHeight = -spec.emPixels;
-    out.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    out.lfHeight = -request.emPixels;
+    out.lfWeight = request.bold ? FW_BOLD : FW_NORMAL;
     std::wcsncpy(out.lfFaceName, L"MS Shell Dlg", LF_FACESIZE - 1);
 }
 
@@ -75,7 +75,7 @@ int GetObjectW(HGDIOBJ object, int size, LPVOID out) {
     }
     if (const FontObject* font = FindFont(object)) {
         LOGFONTW info;
-        FillFontInfo(font->Spec(), info);
+        FillFontInfo(font->Request(), info);
         return CopyOut(info, size, out);
     }
     return 0;

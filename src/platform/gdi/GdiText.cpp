@@ -18,7 +18,7 @@ constexpr int kMaxEmPixels = 500;
 
 FontFaceSet* FontsOf(const DeviceContext& dc) {
     const FontObject* font = FindFont(dc.font);
-    return FontCatalog::Instance().Fonts(font != nullptr ? font->Spec() : FontSpec{});
+    return FontCatalog::Instance().Fonts(font != nullptr ? font->Request() : FontRequest{});
 }
 
 bool ReadText(LPCWSTR text, int count, std::wstring_view& out) {
@@ -70,12 +70,13 @@ HFONT CreateFontIndirectW(const LOGFONTW* font) {
     if (font == nullptr) return nullptr;
     // Every face name gives the dialog face: it is the only one the program asks for.
     // A negative height is the em, a positive one the whole cell, near enough 11/13 of it.
-    FontSpec spec;
-    if (font->lfHeight < 0) spec.emPixels = -font->lfHeight;
-    if (font->lfHeight > 0) spec.emPixels = (font->lfHeight * 11 + 6) / 13;
-    if (spec.emPixels < 1 || spec.emPixels > kMaxEmPixels) return nullptr;
-    spec.bold = font->lfWeight >= FW_BOLD;
-    return static_cast<HFONT>(GdiObjectTable::Instance().Add(std::make_unique<FontObject>(spec)));
+    FontRequest request;
+    if (font->lfHeight < 0) request.emPixels = -font->lfHeight;
+    if (font->lfHeight > 0) request.emPixels = (font->lfHeight * 11 + 6) / 13;
+    if (request.emPixels < 1 || request.emPixels > kMaxEmPixels) return nullptr;
+    request.bold = font->lfWeight >= FW_BOLD;
+    return static_cast<HFONT>(
+        GdiObjectTable::Instance().Add(std::make_unique<FontObject>(request)));
 }
 
 int DrawTextW(HDC dc, LPCWSTR text, int count, LPRECT rect, UINT format) {

@@ -25,7 +25,7 @@ StockObjects::StockObjects()
     : whiteBrush(AddStock<BrushObject>(Brush::Solid(kWhite))),
       blackBrush(AddStock<BrushObject>(Brush::Solid(kBlack))),
       nullBrush(AddStock<BrushObject>(Brush::Null())),
-      dialogFont(AddStock<FontObject>(FontSpec{})),
+      dialogFont(AddStock<FontObject>(FontRequest{})),
       defaultBitmap(AddStock<BitmapObject>(Surface::Create(1, 1, PixelFormat::Monochrome))) {}
 
 HGDIOBJ StockObjects::ByIndex(int index) const {

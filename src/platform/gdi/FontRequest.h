@@ -3,14 +3,14 @@
 
 namespace keldra::platform::gdi {
 
-struct FontSpec {
+struct FontRequest {
     // The dialog font, "MS Shell Dlg" at 8 points on a 96-DPI display: an 11-pixel em.
     static constexpr int kDialogEmPixels = 11;
 
     int emPixels = kDialogEmPixels;
     bool bold = false;
 
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontRequest&, const FontRequest&) = default;
 };
 
 }  // namespace keldra::platform::gdi
