@@ -16,7 +16,8 @@ TEST(ResourceLookup, FindsTheDefaultSettingsByNamedTypeAndId) {
     ASSERT_NE(resource, nullptr);
     EXPECT_EQ(SizeofResource(nullptr, resource), 3202u);
     EXPECT_TRUE(BytesOf(resource).starts_with("[VIDEO]\r\n"));
-    EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(137), L"INI"), resource) << "type names ignore case";
+    EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(137), L"INI"), resource)
+        << "type names ignore case";
 }
 
 TEST(ResourceLookup, AnythingElseIsNotFound) {
