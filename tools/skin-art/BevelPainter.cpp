@@ -21,10 +21,10 @@ Colour BevelPainter::MetalAt(double t, double facing, const Bevel& bevel, double
     // same profile turned over.
     double slope = std::cos(t * std::numbers::pi);
     if (bevel.relief == Relief::kInset) slope = -slope;
-    const double shade = std::clamp(slope * facing * 1.15, -1.0, 1.0);
+    const double shade = std::clamp(slope * facing * 1.7, -1.0, 1.0);
     Colour c = palette::kMetal * bevel.brightness;
-    c = shade > 0 ? c.Mixed(palette::kMetalLight, shade * 0.85)
-                  : c.Mixed(palette::kMetalShadow, -shade * 0.8);
+    c = shade > 0 ? c.Mixed(palette::kMetalLight, shade * 0.95)
+                  : c.Mixed(palette::kMetalShadow, -shade * 0.9);
     // A crisp dark line on both edges keeps the rim readable against dark stone.
     const double edgePx = std::min(t, 1 - t) * widthPx;
     if (edgePx < 0.75) c = c.Mixed(palette::kMetalEdge, 0.75 - edgePx);

@@ -1,5 +1,6 @@
 #include "MainBackgroundArt.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "BevelPainter.h"
@@ -21,6 +22,7 @@ const RoundedBox kOutline(WindowOutline::kBody.left, WindowOutline::kBody.top,
 const RoundedBox kPlaque(136, 11, 320, 51, 8);
 constexpr Vec2 kTitleCentre{228, 31.5};
 constexpr double kCapHeight = 23;
+constexpr int kLedgeY = 55;
 
 }  // namespace
 
@@ -59,6 +61,12 @@ void MainBackgroundArt::PaintTitle(Canvas& canvas) const {
     TitleLettering(kTitleCentre, kCapHeight).Paint(canvas);
     PaintRule(canvas, 76, 128, kTitleCentre.y);
     PaintRule(canvas, 328, 380, kTitleCentre.y);
+    // An engraved ledge closes the title band above the tabs.
+    for (int x = 12; x < canvas.Width() - 12; ++x) {
+        const double fade = std::min(1.0, std::min(x - 12, canvas.Width() - 12 - x) / 40.0);
+        canvas.Blend(x, kLedgeY, palette::kMetal * 0.62, 0.85 * fade);
+        canvas.Blend(x, kLedgeY + 1, Colour{0, 0, 0}, 0.55 * fade);
+    }
 }
 
 void MainBackgroundArt::PaintFrame(Canvas& canvas) const {

@@ -23,7 +23,7 @@ Colour StoneTexture::At(Vec2 p) const {
     const double vein = std::max(0.0, 1 - std::abs(field - 0.5) * 55);
     const double grain = grain_.At(p * 0.8) - 0.5;
     const Colour c = palette::kStone * ((1 + cloud * 0.5 + grain * 0.14) * Vignette(p));
-    return c.Mixed(palette::kStoneVein, vein * 0.55);
+    return c.Mixed(palette::kStoneVein, vein * 0.42);
 }
 
 }  // namespace keldra::skinart
