@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <queue>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "BmpImage.h"

@@ -3,6 +3,7 @@
 // at its place in the main window, so its edges continue the stone around it.
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "Canvas.h"
