@@ -115,5 +115,41 @@ TEST(CreateRegionFromBitmap, AnOutlineOfKeyPixelsLeavesTheBody) {
     EXPECT_EQ(AreaOf(region), width * height - keys);
 }
 
+struct BackgroundCase {
+    int id;
+    long long area;
+};
+
+class SkinBackgroundTest : public ::testing::TestWithParam<BackgroundCase> {};
+
+TEST_P(SkinBackgroundTest, TheEmbeddedBackgroundGivesItsOutline) {
+    Owned<HBITMAP> bitmap(LoadBitmap(nullptr, MAKEINTRESOURCE(GetParam().id)));
+    ASSERT_NE(bitmap.get(), nullptr) << "bitmap " << GetParam().id << " is not embedded";
+    Owned<HRGN> region(CreateRegionFromBitmap(bitmap, 255, 0, 255));
+    ASSERT_NE(region.get(), nullptr);
+    EXPECT_EQ(AreaOf(region), GetParam().area);
+}
+
+// The main window keeps its 452 x 649 body less the rounded corners; pages stay whole.
+INSTANTIATE_TEST_SUITE_P(Skin, SkinBackgroundTest,
+                         ::testing::Values(BackgroundCase{152, 293266},
+                                           BackgroundCase{153, 420 * 520},
+                                           BackgroundCase{154, 420 * 520},
+                                           BackgroundCase{155, 420 * 520}));
+
+TEST(SkinBackground, TheMainOutlineHasItsBodyAtOneOne) {
+    Owned<HBITMAP> bitmap(LoadBitmap(nullptr, MAKEINTRESOURCE(152)));
+    Owned<HRGN> region(CreateRegionFromBitmap(bitmap, 255, 0, 255));
+    RECT box{};
+    GetRgnBox(region, &box);
+    EXPECT_EQ(box.left, 1);
+    EXPECT_EQ(box.top, 1);
+    EXPECT_EQ(box.right, 453);
+    EXPECT_EQ(box.bottom, 650);
+    EXPECT_FALSE(PtInRegion(region, 1, 1)) << "the rounded corner is cut";
+    EXPECT_TRUE(PtInRegion(region, 228, 1));
+    EXPECT_TRUE(PtInRegion(region, 228, 326));
+}
+
 }  // namespace
 }  // namespace keldra::skin
