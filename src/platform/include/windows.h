@@ -6,3 +6,5 @@
 #include "platform/gdi/GdiTypes.h"
 #include "platform/kernel/Resources.h"
 #include "platform/kernel/WinTypes.h"
+#include "platform/user/User.h"
+#include "platform/user/UserTypes.h"

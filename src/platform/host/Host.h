@@ -1,0 +1,49 @@
+// Where the pixels of top-level windows go and where input and time come from. The window
+// layer creates a native window for each top-level window when it is first shown and keeps
+// it in step; a host turns native input into HostEvents calls.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/gdi/Region.h"
+#include "platform/gdi/Surface.h"
+#include "platform/host/HostEvents.h"
+#include "platform/user/UserTypes.h"
+
+namespace keldra::platform::host {
+
+struct NativeWindowState {
+    gdi::Rect screenRect;
+    std::wstring title;
+    HICON icon = nullptr;
+    std::optional<gdi::Region> shape;  // window coordinates; none: the whole rectangle
+};
+
+class Host {
+  public:
+    virtual ~Host() = default;
+
+    virtual void Attach(HostEvents* events) = 0;
+
+    virtual void Show(HWND window, const NativeWindowState& state) = 0;
+    virtual void Hide(HWND window) = 0;
+    virtual void Destroy(HWND window) = 0;
+    virtual void Move(HWND window, const gdi::Rect& screenRect) = 0;
+    virtual void SetTitle(HWND window, const std::wstring& title) = 0;
+    virtual void SetShape(HWND window, const std::optional<gdi::Region>& shape) = 0;
+    virtual void SetMinimized(HWND window, bool minimized) = 0;
+    // The window's pixels have changed; pixels is its whole surface.
+    virtual void Present(HWND window, const gdi::Surface& pixels) = 0;
+    virtual void SetMouseCapture(bool captured) = 0;
+
+    // Milliseconds on the host's clock.
+    virtual std::uint64_t Now() const = 0;
+    virtual gdi::Rect ScreenRect() const = 0;
+    // Blocks until input or time arrives and reports it through HostEvents. False when no
+    // further input can come, so that a message loop ends instead of waiting forever.
+    virtual bool WaitForEvents() = 0;
+};
+
+}  // namespace keldra::platform::host

@@ -1,0 +1,23 @@
+// What a host reports to the window layer: native input, the passing of time and requests
+// the user makes through the host's own window decorations or task bar.
+#pragma once
+
+#include "platform/gdi/Geometry.h"
+#include "platform/user/UserTypes.h"
+
+namespace keldra::platform::host {
+
+class HostEvents {
+  public:
+    virtual ~HostEvents() = default;
+
+    virtual void PointerMoved(gdi::Point screen) = 0;
+    virtual void LeftButton(gdi::Point screen, bool down) = 0;
+    // vk is a virtual-key code; the modifier keys come as keys of their own (VK_SHIFT, ...).
+    virtual void Key(UINT vk, bool down) = 0;
+    virtual void ClockAdvanced() = 0;
+    virtual void RestoreRequested(HWND window) = 0;
+    virtual void CloseRequested(HWND window) = 0;
+};
+
+}  // namespace keldra::platform::host

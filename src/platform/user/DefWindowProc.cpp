@@ -1,0 +1,115 @@
+// The default processing every window class falls back on.
+#include <algorithm>
+#include <cwchar>
+
+#include "platform/gdi/Gdi.h"
+#include "platform/user/SystemColours.h"
+#include "platform/user/User.h"
+#include "platform/user/WindowManager.h"
+
+using keldra::platform::user::SystemColours;
+using keldra::platform::user::Window;
+using keldra::platform::user::WindowManager;
+
+namespace {
+
+WindowManager& Manager() {
+    return WindowManager::Instance();
+}
+
+LRESULT SetText(Window& window, LPCWSTR text) {
+    window.text = text != nullptr ? text : L"";
+    if (!window.IsChild() && window.shownOnHost && Manager().Host() != nullptr) {
+        Manager().Host()->SetTitle(window.handle, window.text);
+    }
+    return TRUE;
+}
+
+LRESULT GetText(const Window& window, WPARAM size, LPWSTR buffer) {
+    if (buffer == nullptr || size == 0) return 0;
+    const std::size_t count = std::min<std::size_t>(window.text.size(), size - 1);
+    std::wmemcpy(buffer, window.text.c_str(), count);
+    buffer[count] = L'\0';
+    return static_cast<LRESULT>(count);
+}
+
+LRESULT EraseBackground(const Window& window, HDC dc) {
+    HBRUSH brush = window.windowClass->background;
+    if (SystemColours::IsColourIndexBrush(brush)) {
+        brush = SystemColours::Instance().Brush(
+            static_cast<int>(reinterpret_cast<std::uintptr_t>(brush)) - 1);
+    }
+    if (brush == nullptr) return 0;
+    const RECT client{0, 0, window.rect.Width(), window.rect.Height()};
+    FillRect(dc, &client, brush);
+    return 1;
+}
+
+// What a window answers when a child asks for its colours: the dialog face for buttons,
+// labels and dialogs, the window colour for edit fields and lists.
+LRESULT ControlColour(UINT message, HDC dc) {
+    const bool field = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX;
+    const int background = field ? COLOR_WINDOW : COLOR_BTNFACE;
+    const SystemColours& colours = SystemColours::Instance();
+    SetTextColor(dc, colours.Colour(COLOR_WINDOWTEXT));
+    SetBkColor(dc, colours.Colour(background));
+    return reinterpret_cast<LRESULT>(colours.Brush(background));
+}
+
+void Paint(HWND window) {
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    EndPaint(window, &paint);
+}
+
+}  // namespace
+
+LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Window* w = Manager().Find(window);
+    if (w == nullptr) return 0;
+    switch (message) {
+        case WM_NCCREATE:
+            return TRUE;
+        case WM_SETTEXT:
+            return SetText(*w, reinterpret_cast<LPCWSTR>(lParam));
+        case WM_GETTEXT:
+            return GetText(*w, wParam, reinterpret_cast<LPWSTR>(lParam));
+        case WM_GETTEXTLENGTH:
+            return static_cast<LRESULT>(w->text.size());
+        case WM_PAINT:
+            Paint(window);
+            return 0;
+        case WM_ERASEBKGND:
+            return EraseBackground(*w, reinterpret_cast<HDC>(wParam));
+        case WM_CLOSE:
+            DestroyWindow(window);
+            return 0;
+        case WM_NCHITTEST:
+            return HTCLIENT;
+        case WM_SETFONT:
+            w->font = reinterpret_cast<HFONT>(wParam);
+            if (LOWORD(lParam)) InvalidateRect(window, nullptr, TRUE);
+            return 0;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(w->font);
+        case WM_SETICON: {
+            const std::size_t which = wParam != 0 ? 1 : 0;
+            const HICON previous = w->icons[which];
+            w->icons[which] = reinterpret_cast<HICON>(lParam);
+            return reinterpret_cast<LRESULT>(previous);
+        }
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE && !IsChild(window, GetFocus())) SetFocus(window);
+            return 0;
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+            return ControlColour(message, reinterpret_cast<HDC>(wParam));
+        default:
+            return 0;
+    }
+}

@@ -1,0 +1,42 @@
+// Turns the host's input and clock into window messages: mouse messages to the captured
+// window or the window under the pointer, keys to the focus, hover and leave notices, timers.
+// Also keeps the key state that GetKeyState reads.
+#pragma once
+
+#include <array>
+
+#include "platform/host/HostEvents.h"
+#include "platform/user/WindowGeometry.h"
+
+namespace keldra::platform::user {
+
+class WindowManager;
+
+class InputRouter : public host::HostEvents {
+  public:
+    explicit InputRouter(WindowManager& manager) : manager_(manager), geometry_(manager) {}
+
+    void PointerMoved(gdi::Point screen) override;
+    void LeftButton(gdi::Point screen, bool down) override;
+    void Key(UINT vk, bool down) override;
+    void ClockAdvanced() override;
+    void RestoreRequested(HWND window) override;
+    void CloseRequested(HWND window) override;
+
+    gdi::Point Pointer() const { return pointer_; }
+    bool IsKeyDown(int vk) const;
+    WPARAM MouseKeyState() const;
+    // The pointer in the window's client coordinates, packed as mouse messages carry it.
+    LPARAM ClientPoint(HWND window, gdi::Point screen) const;
+    HWND WindowUnderPointer() const { return geometry_.WindowAt(pointer_); }
+
+  private:
+    void PostMouse(UINT message, gdi::Point screen);
+
+    WindowManager& manager_;
+    WindowGeometry geometry_;
+    gdi::Point pointer_{-1, -1};
+    std::array<bool, 256> keysDown_{};
+};
+
+}  // namespace keldra::platform::user

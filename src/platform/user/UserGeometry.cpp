@@ -1,0 +1,106 @@
+// Showing, placing and shaping windows, and their rectangles and coordinates.
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiHandles.h"
+#include "platform/gdi/GdiLookup.h"
+#include "platform/user/User.h"
+#include "platform/user/WindowGeometry.h"
+#include "platform/user/WindowManager.h"
+
+using keldra::platform::gdi::Rect;
+using keldra::platform::user::Window;
+using keldra::platform::user::WindowGeometry;
+using keldra::platform::user::WindowManager;
+
+namespace {
+
+WindowManager& Manager() {
+    return WindowManager::Instance();
+}
+
+keldra::platform::gdi::Point ScreenOrigin(const Window& window) {
+    return WindowGeometry(Manager()).ScreenOrigin(window);
+}
+
+}  // namespace
+
+BOOL ShowWindow(HWND window, int command) {
+    return Manager().Placement().Show(window, command) ? TRUE : FALSE;
+}
+
+BOOL IsWindowVisible(HWND window) {
+    const Window* w = Manager().Find(window);
+    if (w == nullptr) return FALSE;
+    // Visible means the window and all its ancestors have WS_VISIBLE; minimised still counts.
+    for (const Window* v = w; v != nullptr;
+         v = v->IsChild() ? Manager().Find(v->parent) : nullptr) {
+        if (!v->IsVisibleFlag()) return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL IsIconic(HWND window) {
+    const Window* w = Manager().Find(window);
+    return w != nullptr && w->minimized ? TRUE : FALSE;
+}
+
+BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint) {
+    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (repaint ? 0u : SWP_NOREDRAW);
+    return SetWindowPos(window, nullptr, x, y, width, height, flags);
+}
+
+BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags) {
+    if (!keldra::platform::gdi::IsSaneSpan(x, width) ||
+        !keldra::platform::gdi::IsSaneSpan(y, height)) {
+        return FALSE;
+    }
+    return Manager().Placement().SetPosition(window, insertAfter,
+                                             Rect::FromSize(x, y, width, height), flags)
+               ? TRUE
+               : FALSE;
+}
+
+BOOL GetWindowRect(HWND window, LPRECT rect) {
+    const Window* w = Manager().Find(window);
+    if (w == nullptr || rect == nullptr) return FALSE;
+    const auto origin = ScreenOrigin(*w);
+    *rect = {origin.x, origin.y, origin.x + w->rect.Width(), origin.y + w->rect.Height()};
+    return TRUE;
+}
+
+BOOL GetClientRect(HWND window, LPRECT rect) {
+    const Window* w = Manager().Find(window);
+    if (w == nullptr || rect == nullptr) return FALSE;
+    *rect = {0, 0, w->rect.Width(), w->rect.Height()};
+    return TRUE;
+}
+
+BOOL ClientToScreen(HWND window, LPPOINT point) {
+    const Window* w = Manager().Find(window);
+    if (w == nullptr || point == nullptr) return FALSE;
+    const auto origin = ScreenOrigin(*w);
+    point->x += origin.x;
+    point->y += origin.y;
+    return TRUE;
+}
+
+BOOL ScreenToClient(HWND window, LPPOINT point) {
+    const Window* w = Manager().Find(window);
+    if (w == nullptr || point == nullptr) return FALSE;
+    const auto origin = ScreenOrigin(*w);
+    point->x -= origin.x;
+    point->y -= origin.y;
+    return TRUE;
+}
+
+int SetWindowRgn(HWND window, HRGN region, BOOL redraw) {
+    if (Manager().Find(window) == nullptr) return 0;
+    std::optional<keldra::platform::gdi::Region> shape;
+    if (region != nullptr) {
+        const auto* source = keldra::platform::gdi::RegionOf(region);
+        if (source == nullptr) return 0;
+        shape = *source;
+        // The window owns the region from now on; the handle is of no further use.
+        DeleteObject(region);
+    }
+    return Manager().Placement().SetShape(window, std::move(shape), redraw != FALSE) ? 1 : 0;
+}

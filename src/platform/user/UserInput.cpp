@@ -1,0 +1,84 @@
+// Capture, mouse tracking, focus, key state and timers.
+#include "platform/user/User.h"
+#include "platform/user/WindowGeometry.h"
+#include "platform/user/WindowManager.h"
+
+using keldra::platform::user::WindowManager;
+
+namespace {
+
+WindowManager& Manager() {
+    return WindowManager::Instance();
+}
+
+}  // namespace
+
+HWND SetCapture(HWND window) {
+    return Manager().SetCapture(window);
+}
+
+BOOL ReleaseCapture() {
+    Manager().ReleaseCapture();
+    return TRUE;
+}
+
+HWND GetCapture() {
+    return Manager().Capture();
+}
+
+BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track) {
+    if (track == nullptr || track->cbSize != sizeof(TRACKMOUSEEVENT)) return FALSE;
+    WindowManager& manager = Manager();
+    if (manager.Find(track->hwndTrack) == nullptr) return FALSE;
+    if (track->dwFlags & TME_CANCEL) {
+        manager.Tracker().Cancel(track->hwndTrack, track->dwFlags);
+        return TRUE;
+    }
+    const auto& input = manager.Input();
+    const bool over = input.WindowUnderPointer() == track->hwndTrack;
+    if (auto notice = manager.Tracker().Track(track->hwndTrack, track->dwFlags, track->dwHoverTime,
+                                              over, input.Pointer(), manager.Now())) {
+        manager.Post(notice->window, notice->message, 0, 0);
+    }
+    return TRUE;
+}
+
+BOOL _TrackMouseEvent(LPTRACKMOUSEEVENT track) {
+    return TrackMouseEvent(track);
+}
+
+BOOL GetCursorPos(LPPOINT point) {
+    if (point == nullptr) return FALSE;
+    const auto pointer = Manager().Input().Pointer();
+    *point = {pointer.x, pointer.y};
+    return TRUE;
+}
+
+HWND SetFocus(HWND window) {
+    if (window != nullptr && Manager().Find(window) == nullptr) return nullptr;
+    return Manager().SetFocus(window);
+}
+
+HWND GetFocus() {
+    return Manager().Focus();
+}
+
+HWND GetActiveWindow() {
+    return Manager().Active();
+}
+
+short GetKeyState(int vk) {
+    return Manager().Input().IsKeyDown(vk) ? static_cast<short>(0x8000) : short{0};
+}
+
+UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC callback) {
+    if (window == nullptr || Manager().Find(window) == nullptr) return 0;
+    // A window timer is named by its window and id; the platform answers a zero id with 1.
+    const UINT_PTR used = id != 0 ? id : 1;
+    Manager().Timers().Set(window, used, elapse, callback, Manager().Now());
+    return used;
+}
+
+BOOL KillTimer(HWND window, UINT_PTR id) {
+    return Manager().Timers().Kill(window, id) ? TRUE : FALSE;
+}

@@ -1,0 +1,80 @@
+// Sending, posting and retrieving messages, and translating keys into characters.
+#include "platform/user/User.h"
+#include "platform/user/WindowManager.h"
+
+using keldra::platform::user::WindowManager;
+
+namespace {
+
+WindowManager& Manager() {
+    return WindowManager::Instance();
+}
+
+// The character a key makes, or 0 for none.
+WPARAM CharacterOf(WPARAM vk, bool shift) {
+    switch (vk) {
+        case VK_RETURN:
+            return L'\r';
+        case VK_ESCAPE:
+            return 0x1B;
+        case VK_TAB:
+            return L'\t';
+        case VK_BACK:
+            return L'\b';
+        case VK_SPACE:
+            return L' ';
+        default:
+            break;
+    }
+    if (vk >= '0' && vk <= '9') return vk;
+    if (vk >= 'A' && vk <= 'Z') return shift ? vk : vk - 'A' + 'a';
+    return 0;
+}
+
+}  // namespace
+
+LRESULT SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Manager().Send(window, message, wParam, lParam);
+}
+
+BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Manager().Post(window, message, wParam, lParam) ? TRUE : FALSE;
+}
+
+void PostQuitMessage(int exitCode) {
+    Manager().Queue().PostQuit(exitCode);
+}
+
+// Returns -1 when the host can deliver nothing more, where the platform would wait forever.
+BOOL GetMessageW(LPMSG message, HWND, UINT, UINT) {
+    if (message == nullptr) return -1;
+    const auto next = Manager().NextMessage(true, true);
+    if (!next) return -1;
+    *message = *next;
+    return next->message == WM_QUIT ? FALSE : TRUE;
+}
+
+BOOL PeekMessageW(LPMSG message, HWND, UINT, UINT, UINT remove) {
+    if (message == nullptr) return FALSE;
+    const auto next = Manager().NextMessage((remove & PM_REMOVE) != 0, false);
+    if (!next) return FALSE;
+    *message = *next;
+    return TRUE;
+}
+
+BOOL TranslateMessage(const MSG* message) {
+    if (message == nullptr || message->message != WM_KEYDOWN) return FALSE;
+    const bool shift = Manager().Input().IsKeyDown(VK_SHIFT);
+    const WPARAM character = CharacterOf(message->wParam, shift);
+    if (character == 0) return FALSE;
+    return PostMessageW(message->hwnd, WM_CHAR, character, message->lParam);
+}
+
+LRESULT DispatchMessageW(const MSG* message) {
+    return message != nullptr ? Manager().Dispatch(*message) : 0;
+}
+
+LRESULT CallWindowProcW(WNDPROC procedure, HWND window, UINT message, WPARAM wParam,
+                        LPARAM lParam) {
+    return procedure != nullptr ? procedure(window, message, wParam, lParam) : 0;
+}

@@ -1,0 +1,210 @@
+// Window classes, window creation and destruction, the tree, styles, ids and text.
+#include <algorithm>
+#include <cwchar>
+
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiHandles.h"
+#include "platform/user/User.h"
+#include "platform/user/WindowManager.h"
+
+using keldra::platform::user::Window;
+using keldra::platform::user::WindowManager;
+
+namespace {
+
+WindowManager& Manager() {
+    return WindowManager::Instance();
+}
+
+Window* Find(HWND window) {
+    return Manager().Find(window);
+}
+
+std::wstring ClassName(LPCWSTR name) {
+    if (name == nullptr) return {};
+    if (name == WC_DIALOG) return L"#32770";
+    if (IS_INTRESOURCE(name)) return {};
+    return name;
+}
+
+LONG_PTR* ExtraSlot(Window& window, int index) {
+    const auto slot = static_cast<std::size_t>(index) / sizeof(LONG_PTR);
+    if (index < 0 || index % sizeof(LONG_PTR) != 0 || slot >= window.extra.size()) return nullptr;
+    return &window.extra[slot];
+}
+
+}  // namespace
+
+ATOM RegisterClassW(const WNDCLASSW* windowClass) {
+    if (windowClass == nullptr) return 0;
+    keldra::platform::user::WindowClass description;
+    description.name = ClassName(windowClass->lpszClassName);
+    description.style = windowClass->style;
+    description.procedure = windowClass->lpfnWndProc;
+    description.windowExtraBytes = windowClass->cbWndExtra;
+    description.background = windowClass->hbrBackground;
+    description.icon = windowClass->hIcon;
+    static ATOM nextAtom = 0xC000;
+    return Manager().Classes().Register(std::move(description)) ? nextAtom++ : 0;
+}
+
+BOOL UnregisterClassW(LPCWSTR className, HINSTANCE) {
+    return Manager().Classes().Unregister(ClassName(className)) ? TRUE : FALSE;
+}
+
+HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
+                     int y, int width, int height, HWND parent, HMENU menu, HINSTANCE,
+                     LPVOID param) {
+    keldra::platform::user::CreateParams params;
+    params.exStyle = exStyle;
+    params.className = ClassName(className);
+    params.text = windowName != nullptr ? windowName : L"";
+    params.style = style;
+    params.rect = keldra::platform::gdi::Rect::FromSize(x, y, width, height);
+    params.parent = parent;
+    params.id = static_cast<int>(reinterpret_cast<std::intptr_t>(menu));
+    params.createParam = param;
+    return Manager().Create(params);
+}
+
+BOOL DestroyWindow(HWND window) {
+    return Manager().Destroy(window) ? TRUE : FALSE;
+}
+
+BOOL IsWindow(HWND window) {
+    return Find(window) != nullptr ? TRUE : FALSE;
+}
+
+HWND GetParent(HWND window) {
+    const Window* w = Find(window);
+    if (w == nullptr) return nullptr;
+    return w->IsChild() ? w->parent : w->owner;
+}
+
+HWND GetWindow(HWND window, UINT relation) {
+    const Window* w = Find(window);
+    if (w == nullptr) return nullptr;
+    if (relation == GW_CHILD) return w->children.empty() ? nullptr : w->children.front();
+    if (relation == GW_OWNER) return w->IsChild() ? nullptr : w->owner;
+    const Window* parent = Find(w->parent);
+    const std::vector<HWND>& siblings =
+        w->IsChild() && parent != nullptr ? parent->children : Manager().TopLevels();
+    const auto at = std::ranges::find(siblings, window);
+    if (relation == GW_HWNDNEXT && at != siblings.end() && at + 1 != siblings.end())
+        return *(at + 1);
+    if (relation == GW_HWNDPREV && at != siblings.end() && at != siblings.begin()) return *(at - 1);
+    return nullptr;
+}
+
+BOOL IsChild(HWND parent, HWND window) {
+    return Manager().IsAncestor(parent, window) ? TRUE : FALSE;
+}
+
+HWND GetDlgItem(HWND dialog, int id) {
+    const Window* w = Find(dialog);
+    if (w == nullptr) return nullptr;
+    for (HWND child : w->children) {
+        if (const Window* c = Find(child); c != nullptr && c->id == id) return child;
+    }
+    return nullptr;
+}
+
+int GetDlgCtrlID(HWND window) {
+    const Window* w = Find(window);
+    return w != nullptr && w->IsChild() ? w->id : 0;
+}
+
+LONG_PTR GetWindowLongPtrW(HWND window, int index) {
+    Window* w = Find(window);
+    if (w == nullptr) return 0;
+    switch (index) {
+        case GWLP_WNDPROC:
+            return reinterpret_cast<LONG_PTR>(w->procedure);
+        case GWLP_ID:
+            return w->id;
+        case GWL_STYLE:
+            return static_cast<LONG_PTR>(w->style);
+        case GWL_EXSTYLE:
+            return static_cast<LONG_PTR>(w->exStyle);
+        case GWLP_USERDATA:
+            return w->userData;
+        default: {
+            const LONG_PTR* slot = ExtraSlot(*w, index);
+            return slot != nullptr ? *slot : 0;
+        }
+    }
+}
+
+LONG_PTR SetWindowLongPtrW(HWND window, int index, LONG_PTR value) {
+    Window* w = Find(window);
+    if (w == nullptr) return 0;
+    LONG_PTR previous = GetWindowLongPtrW(window, index);
+    switch (index) {
+        case GWLP_WNDPROC:
+            if (value == 0) return 0;
+            w->procedure = reinterpret_cast<WNDPROC>(value);
+            break;
+        case GWLP_ID:
+            w->id = static_cast<int>(value);
+            break;
+        case GWL_STYLE:
+            // Visibility changes only through ShowWindow, which also repaints.
+            w->style = (static_cast<DWORD>(value) & ~static_cast<DWORD>(WS_VISIBLE)) |
+                       (w->style & WS_VISIBLE);
+            break;
+        case GWL_EXSTYLE:
+            w->exStyle = static_cast<DWORD>(value);
+            break;
+        case GWLP_USERDATA:
+            w->userData = value;
+            break;
+        default:
+            if (LONG_PTR* slot = ExtraSlot(*w, index)) {
+                *slot = value;
+            } else {
+                previous = 0;
+            }
+            break;
+    }
+    return previous;
+}
+
+BOOL SetWindowTextW(HWND window, LPCWSTR text) {
+    if (Find(window) == nullptr) return FALSE;
+    return SendMessageW(window, WM_SETTEXT, 0,
+                        reinterpret_cast<LPARAM>(text != nullptr ? text : L""))
+               ? TRUE
+               : FALSE;
+}
+
+int GetWindowTextW(HWND window, LPWSTR buffer, int size) {
+    if (buffer == nullptr || size <= 0) return 0;
+    buffer[0] = L'\0';
+    return static_cast<int>(SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(size),
+                                         reinterpret_cast<LPARAM>(buffer)));
+}
+
+int GetWindowTextLengthW(HWND window) {
+    return static_cast<int>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
+}
+
+BOOL EnableWindow(HWND window, BOOL enable) {
+    Window* w = Find(window);
+    if (w == nullptr) return FALSE;
+    const BOOL wasDisabled = w->IsEnabledFlag() ? FALSE : TRUE;
+    if ((enable != FALSE) == w->IsEnabledFlag()) return wasDisabled;
+    if (enable) {
+        w->style &= ~static_cast<DWORD>(WS_DISABLED);
+    } else {
+        w->style |= WS_DISABLED;
+        if (Manager().Focus() == window) Manager().SetFocus(nullptr);
+        if (Manager().Capture() == window) Manager().ReleaseCapture();
+    }
+    SendMessageW(window, WM_ENABLE, enable ? TRUE : FALSE, 0);
+    return wasDisabled;
+}
+
+BOOL IsWindowEnabled(HWND window) {
+    const Window* w = Find(window);
+    return w != nullptr && w->IsEnabledFlag() ? TRUE : FALSE;
+}

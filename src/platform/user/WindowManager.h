@@ -1,0 +1,105 @@
+// The one object behind the window layer's handle API: the windows and their tree, the
+// registered classes, the message queue, focus, capture and activation, and the helpers for
+// painting, placement, input and timers. Used from the user-interface thread only.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/host/Host.h"
+#include "platform/user/InputRouter.h"
+#include "platform/user/MessageQueue.h"
+#include "platform/user/MouseTracker.h"
+#include "platform/user/PaintController.h"
+#include "platform/user/TimerList.h"
+#include "platform/user/Window.h"
+#include "platform/user/WindowClassRegistry.h"
+#include "platform/user/WindowPlacement.h"
+
+namespace keldra::platform::user {
+
+struct CreateParams {
+    DWORD exStyle = 0;
+    std::wstring className;
+    std::wstring text;
+    DWORD style = 0;
+    Rect rect;
+    HWND parent = nullptr;
+    int id = 0;
+    LPVOID createParam = nullptr;
+};
+
+class WindowManager {
+  public:
+    static WindowManager& Instance();
+
+    // The host that shows top-level windows and delivers input; nullptr for none.
+    void SetHost(host::Host* host);
+    host::Host* Host() const { return host_; }
+    std::uint64_t Now() const { return host_ != nullptr ? host_->Now() : 0; }
+
+    Window* Find(HWND handle) const;
+    const std::vector<HWND>& TopLevels() const { return topLevels_; }
+    std::vector<HWND>& MutableTopLevels() { return topLevels_; }
+    HWND TopLevelOf(HWND handle) const;
+    bool IsAncestor(HWND ancestor, HWND handle) const;
+
+    HWND Create(const CreateParams& params);
+    bool Destroy(HWND handle);
+
+    LRESULT Send(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+    bool Post(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+    // The next message to handle: posted ones, then the quit request, then paint. Waits
+    // on the host when wait is set; nullopt when nothing is there (or can come).
+    std::optional<MSG> NextMessage(bool remove, bool wait);
+    LRESULT Dispatch(const MSG& message);
+    // Hands every waiting message to its window and shows the result on the host.
+    void DispatchUntilIdle();
+
+    HWND Focus() const { return focus_; }
+    HWND SetFocus(HWND handle);
+    HWND Active() const { return active_; }
+    void Activate(HWND topLevel);
+    void Deactivate();
+    HWND Capture() const { return capture_; }
+    HWND SetCapture(HWND handle);
+    void ReleaseCapture();
+
+    WindowClassRegistry& Classes() { return classes_; }
+    MessageQueue& Queue() { return queue_; }
+    TimerList& Timers() { return timers_; }
+    MouseTracker& Tracker() { return tracker_; }
+    PaintController& Painter() { return painter_; }
+    WindowPlacement& Placement() { return placement_; }
+    InputRouter& Input() { return input_; }
+
+  private:
+    WindowManager();
+    HWND NewHandle();
+    void Link(Window& window);
+    void Unlink(Window& window);
+    void SendDestroy(HWND handle);
+    void Forget(HWND handle);
+    std::vector<HWND> OwnedWindows(HWND owner) const;
+
+    std::unordered_map<HWND, std::unique_ptr<Window>> windows_;
+    std::vector<HWND> topLevels_;  // z-order, topmost first
+    std::uintptr_t nextHandle_ = 0x10000;
+    host::Host* host_ = nullptr;
+    HWND focus_ = nullptr;
+    HWND active_ = nullptr;
+    HWND capture_ = nullptr;
+
+    WindowClassRegistry classes_;
+    MessageQueue queue_;
+    TimerList timers_;
+    MouseTracker tracker_;
+    PaintController painter_;
+    WindowPlacement placement_;
+    InputRouter input_;
+};
+
+}  // namespace keldra::platform::user
