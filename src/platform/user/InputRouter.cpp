@@ -15,7 +15,7 @@ void InputRouter::PointerMoved(gdi::Point screen) {
 
 void InputRouter::LeftButton(gdi::Point screen, bool down) {
     if (screen != pointer_) PointerMoved(screen);
-    keysDown_[0x01] = down;  // VK_LBUTTON
+    leftDown_ = down;
     PostMouse(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, screen);
 }
 
@@ -27,9 +27,9 @@ void InputRouter::PostMouse(UINT message, gdi::Point screen) {
 }
 
 void InputRouter::Key(UINT vk, bool down) {
-    if (vk < keysDown_.size()) keysDown_[vk] = down;
+    // With no focus and no active window the key still travels, to nobody, so that the key
+    // state stays in step with the queue.
     const HWND target = manager_.Focus() != nullptr ? manager_.Focus() : manager_.Active();
-    if (target == nullptr) return;
     // Repeat count 1; key-up messages carry the previous-state and transition bits.
     const LPARAM flags = down ? 1 : static_cast<LPARAM>(0xC0000001u);
     manager_.Post(target, down ? WM_KEYDOWN : WM_KEYUP, vk, flags);
@@ -54,13 +54,20 @@ void InputRouter::CloseRequested(HWND window) {
     manager_.Post(window, WM_CLOSE, 0, 0);
 }
 
+void InputRouter::KeyTaken(const MSG& message) {
+    if (message.message != WM_KEYDOWN && message.message != WM_KEYUP) return;
+    if (message.wParam < keysDown_.size())
+        keysDown_[message.wParam] = message.message == WM_KEYDOWN;
+}
+
 bool InputRouter::IsKeyDown(int vk) const {
+    if (vk == kLeftButton) return leftDown_;
     return vk >= 0 && vk < static_cast<int>(keysDown_.size()) && keysDown_[vk];
 }
 
 WPARAM InputRouter::MouseKeyState() const {
     WPARAM state = 0;
-    if (IsKeyDown(0x01)) state |= MK_LBUTTON;
+    if (leftDown_) state |= MK_LBUTTON;
     if (IsKeyDown(VK_SHIFT)) state |= MK_SHIFT;
     if (IsKeyDown(VK_CONTROL)) state |= MK_CONTROL;
     return state;

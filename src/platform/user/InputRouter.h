@@ -24,6 +24,9 @@ class InputRouter : public host::HostEvents {
     void CloseRequested(HWND window) override;
 
     gdi::Point Pointer() const { return pointer_; }
+    // Keys count as down from when their WM_KEYDOWN leaves the queue, as on the platform, so
+    // that Shift is down for the keys typed while it is held.
+    void KeyTaken(const MSG& message);
     bool IsKeyDown(int vk) const;
     WPARAM MouseKeyState() const;
     // The pointer in the window's client coordinates, packed as mouse messages carry it.
@@ -36,7 +39,9 @@ class InputRouter : public host::HostEvents {
     WindowManager& manager_;
     WindowGeometry geometry_;
     gdi::Point pointer_{-1, -1};
+    static constexpr int kLeftButton = 0x01;  // VK_LBUTTON
     std::array<bool, 256> keysDown_{};
+    bool leftDown_ = false;
 };
 
 }  // namespace keldra::platform::user

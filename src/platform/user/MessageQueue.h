@@ -13,6 +13,8 @@ namespace keldra::platform::user {
 class MessageQueue {
   public:
     void Post(const MSG& message) { posted_.push_back(message); }
+    // Ahead of everything waiting: the character of a key comes before the next key.
+    void PostNext(const MSG& message) { posted_.push_front(message); }
     void PostQuit(int exitCode);
 
     // The next posted message, or WM_QUIT once the posted ones are gone and a quit was

@@ -88,3 +88,31 @@ BOOL KillTimer(HWND window, UINT_PTR id);
 #define DispatchMessage DispatchMessageW
 #define DefWindowProc DefWindowProcW
 #define CallWindowProc CallWindowProcW
+
+// Dialogs
+#include "platform/user/DialogTemplate.h"
+HWND CreateDialogParamW(HINSTANCE instance, LPCWSTR name, HWND parent, DLGPROC procedure,
+                        LPARAM param);
+HWND CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW layout, HWND parent,
+                                DLGPROC procedure, LPARAM param);
+INT_PTR DialogBoxParamW(HINSTANCE instance, LPCWSTR name, HWND parent, DLGPROC procedure,
+                        LPARAM param);
+INT_PTR DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW layout, HWND parent,
+                                DLGPROC procedure, LPARAM param);
+BOOL EndDialog(HWND dialog, INT_PTR result);
+BOOL IsDialogMessageW(HWND dialog, LPMSG message);
+LRESULT DefDlgProcW(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
+HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);
+BOOL MapDialogRect(HWND dialog, LPRECT rect);
+int MulDiv(int number, int numerator, int denominator);
+int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
+void InitCommonControls();
+
+#define CreateDialogParam CreateDialogParamW
+#define CreateDialogIndirectParam CreateDialogIndirectParamW
+#define DialogBoxParam DialogBoxParamW
+#define DialogBoxIndirectParam DialogBoxIndirectParamW
+#define IsDialogMessage IsDialogMessageW
+#define DefDlgProc DefDlgProcW
+#define MessageBox MessageBoxW

@@ -67,7 +67,12 @@ BOOL TranslateMessage(const MSG* message) {
     const bool shift = Manager().Input().IsKeyDown(VK_SHIFT);
     const WPARAM character = CharacterOf(message->wParam, shift);
     if (character == 0) return FALSE;
-    return PostMessageW(message->hwnd, WM_CHAR, character, message->lParam);
+    if (!IsWindow(message->hwnd)) return FALSE;
+    MSG translated = *message;
+    translated.message = WM_CHAR;
+    translated.wParam = character;
+    Manager().Queue().PostNext(translated);
+    return TRUE;
 }
 
 LRESULT DispatchMessageW(const MSG* message) {

@@ -164,6 +164,7 @@ LRESULT WindowManager::Send(HWND handle, UINT message, WPARAM wParam, LPARAM lPa
     return window->procedure(handle, message, wParam, lParam);
 }
 
+// A null window makes a message for the thread itself, which DispatchMessage drops.
 bool WindowManager::Post(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     if (handle != nullptr && Find(handle) == nullptr) return false;
     const gdi::Point pointer = input_.Pointer();
@@ -177,6 +178,7 @@ std::optional<MSG> WindowManager::NextMessage(bool remove, bool wait) {
         if (auto message = queue_.Take(remove)) {
             if (remove && message->message == WM_TIMER)
                 timers_.Delivered(message->hwnd, message->wParam);
+            if (remove) input_.KeyTaken(*message);
             return message;
         }
         if (HWND paint = painter_.NextToPaint()) {

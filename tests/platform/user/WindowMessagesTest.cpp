@@ -149,3 +149,45 @@ TEST_F(WindowMessagesTest, SubclassingSeesMessagesFirstAndPassesThemOn) {
 
 }  // namespace
 }  // namespace keldra::platform::user::testing
+
+namespace keldra::platform::user::testing {
+namespace {
+
+using KeyboardTest = UserTest;
+
+TEST_F(KeyboardTest, FocusChangesAreAnnouncedAndKeysGoToTheFocus) {
+    const HWND top = MakeTopLevel(At(0, 0, 100, 100));
+    const HWND first = MakeChild(top, 1, At(0, 0, 10, 10));
+    const HWND second = MakeChild(top, 2, At(20, 0, 10, 10));
+    SetFocus(first);
+    ClearLog();
+    EXPECT_EQ(SetFocus(second), first);
+    EXPECT_EQ(GetFocus(), second);
+    const auto changes = Log({WM_KILLFOCUS, WM_SETFOCUS});
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes[0].window, first);
+    EXPECT_EQ(reinterpret_cast<HWND>(changes[0].wParam), second);
+    EXPECT_EQ(changes[1].window, second);
+    EXPECT_EQ(reinterpret_cast<HWND>(changes[1].wParam), first);
+
+    ClearLog();
+    host_.TypeKey('A', host::HeadlessHost::kShift);
+    host_.TypeKey('B');
+    host_.Settle();
+    std::vector<std::pair<UINT, WPARAM>> keys;
+    for (const Received& r : Log({WM_KEYDOWN, WM_KEYUP, WM_CHAR})) {
+        EXPECT_EQ(r.window, second);
+        if (r.wParam != VK_SHIFT) keys.emplace_back(r.message, r.wParam);
+    }
+    const std::vector<std::pair<UINT, WPARAM>> expected{{WM_KEYDOWN, 'A'}, {WM_CHAR, L'A'},
+                                                        {WM_KEYUP, 'A'},   {WM_KEYDOWN, 'B'},
+                                                        {WM_CHAR, L'b'},   {WM_KEYUP, 'B'}};
+    EXPECT_EQ(keys, expected);
+    EXPECT_GE(GetKeyState(VK_SHIFT), 0);  // released again
+
+    DestroyWindow(second);
+    EXPECT_EQ(GetFocus(), nullptr);
+}
+
+}  // namespace
+}  // namespace keldra::platform::user::testing

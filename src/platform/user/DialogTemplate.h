@@ -1,0 +1,39 @@
+// A dialog layout in dialog units, as a C++ value: the dialog's own styles, size, font and
+// caption, and its controls in creation (and so tab) order.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/user/UserTypes.h"
+
+namespace keldra::platform::user {
+
+struct DialogItemTemplate {
+    WORD id = 0;
+    std::wstring className;
+    std::wstring text;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    short x = 0;
+    short y = 0;
+    short cx = 0;
+    short cy = 0;
+};
+
+struct DialogTemplate {
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    short x = 0;
+    short y = 0;
+    short cx = 0;
+    short cy = 0;
+    std::wstring fontName = L"MS Shell Dlg";
+    WORD pointSize = 8;
+    std::wstring caption;
+    std::vector<DialogItemTemplate> items;
+};
+
+}  // namespace keldra::platform::user
+
+using LPCDLGTEMPLATEW = const keldra::platform::user::DialogTemplate*;
