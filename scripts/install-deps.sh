@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev libfontconfig-dev libpng-dev
   fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei
+  libsdl2-dev libx11-dev libxext-dev
+  xvfb xdotool x11-utils
 )
 
 missing=()

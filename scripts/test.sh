@@ -13,6 +13,7 @@ ctest --test-dir build/release --output-on-failure -j "$jobs"
 echo "== build and test with -fsanitize=address,undefined"
 scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=Debug -DKELDRA_SANITIZE=ON -DKELDRA_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
   ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
 
 echo "== fuzz the settings file for ${FUZZ_SECONDS:-60} seconds"

@@ -44,6 +44,9 @@ class Host {
     // Blocks until input or time arrives and reports it through HostEvents. False when no
     // further input can come, so that a message loop ends instead of waiting forever.
     virtual bool WaitForEvents() = 0;
+    // The moment on Now's clock at which the next timer falls due (none: no timer), told
+    // before every wait so that a host on a real clock sleeps until then and no longer.
+    virtual void SetWakeTime(std::optional<std::uint64_t> /*due*/) {}
 };
 
 }  // namespace keldra::platform::host

@@ -61,6 +61,11 @@ std::optional<MouseTracker::Notice> MouseTracker::PointerMoved(HWND windowUnderP
     return std::nullopt;
 }
 
+std::optional<std::uint64_t> MouseTracker::HoverDue() const {
+    if (window_ == nullptr || !hover_) return std::nullopt;
+    return restSince_ + hoverTime_;
+}
+
 std::optional<MouseTracker::Notice> MouseTracker::ClockAdvanced(std::uint64_t now) {
     if (window_ == nullptr || !hover_ || now - restSince_ < hoverTime_) return std::nullopt;
     const HWND rested = window_;

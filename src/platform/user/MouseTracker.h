@@ -32,6 +32,8 @@ class MouseTracker {
     std::optional<Notice> PointerMoved(HWND windowUnderPointer, gdi::Point pointer,
                                        std::uint64_t now);
     std::optional<Notice> ClockAdvanced(std::uint64_t now);
+    // When a hover notice falls due if the pointer keeps resting; none without hover tracking.
+    std::optional<std::uint64_t> HoverDue() const;
     void Forget(HWND window);
 
   private:

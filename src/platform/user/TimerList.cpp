@@ -45,6 +45,14 @@ std::vector<TimerList::Due> TimerList::TakeDue(std::uint64_t now) {
     return due;
 }
 
+std::optional<std::uint64_t> TimerList::NextDue() const {
+    std::optional<std::uint64_t> next;
+    for (const Timer& timer : timers_) {
+        if (!next || timer.due < *next) next = timer.due;
+    }
+    return next;
+}
+
 void TimerList::Delivered(HWND window, UINT_PTR id) {
     for (Timer& timer : timers_) {
         if (timer.window == window && timer.id == id) timer.waiting = false;

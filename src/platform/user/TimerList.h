@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "platform/user/UserTypes.h"
@@ -24,6 +25,8 @@ class TimerList {
     std::vector<Due> TakeDue(std::uint64_t now);
     // The WM_TIMER of this timer has left the queue.
     void Delivered(HWND window, UINT_PTR id);
+    // When the next timer falls due, so that a waiting loop can sleep until then.
+    std::optional<std::uint64_t> NextDue() const;
 
   private:
     struct Timer {

@@ -185,8 +185,17 @@ std::optional<MSG> WindowManager::NextMessage(bool remove, bool wait) {
             return MSG{paint, WM_PAINT, 0, 0, static_cast<DWORD>(Now()), {0, 0}};
         }
         painter_.PresentChanged();
-        if (!wait || host_ == nullptr || !host_->WaitForEvents()) return std::nullopt;
+        if (!wait || host_ == nullptr) return std::nullopt;
+        host_->SetWakeTime(NextWakeTime());
+        if (!host_->WaitForEvents()) return std::nullopt;
     }
+}
+
+std::optional<std::uint64_t> WindowManager::NextWakeTime() const {
+    const auto timer = timers_.NextDue();
+    const auto hover = tracker_.HoverDue();
+    if (timer && hover) return std::min(*timer, *hover);
+    return timer ? timer : hover;
 }
 
 LRESULT WindowManager::Dispatch(const MSG& message) {

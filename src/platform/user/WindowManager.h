@@ -83,6 +83,8 @@ class WindowManager {
     void Unlink(Window& window);
     void SendDestroy(HWND handle);
     void Forget(HWND handle);
+    // The next moment a timer or a hover notice falls due.
+    std::optional<std::uint64_t> NextWakeTime() const;
     std::vector<HWND> OwnedWindows(HWND owner) const;
 
     std::unordered_map<HWND, std::unique_ptr<Window>> windows_;

@@ -1,0 +1,57 @@
+// The platform's top-level windows as real windows on the desktop, through SDL2.
+#pragma once
+
+#include <SDL.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/host/Host.h"
+#include "platform/host/SdlWindow.h"
+
+namespace keldra::platform::host {
+
+class SdlHost final : public Host {
+  public:
+    // nullptr, with one line in `error` that says why, when there is no desktop to show
+    // windows on (no display, no video driver).
+    static std::unique_ptr<SdlHost> Open(std::string& error);
+    ~SdlHost() override;
+    SdlHost(const SdlHost&) = delete;
+    SdlHost& operator=(const SdlHost&) = delete;
+
+    void Attach(HostEvents* events) override { events_ = events; }
+    void Show(HWND window, const NativeWindowState& state) override;
+    void Hide(HWND window) override;
+    void Destroy(HWND window) override;
+    void Move(HWND window, const gdi::Rect& screenRect) override;
+    void SetTitle(HWND window, const std::wstring& title) override;
+    void SetShape(HWND window, const std::optional<gdi::Region>& shape) override;
+    void SetMinimized(HWND window, bool minimized) override;
+    void Present(HWND window, const gdi::Surface& pixels) override;
+    void SetMouseCapture(bool captured) override;
+    std::uint64_t Now() const override { return SDL_GetTicks64(); }
+    gdi::Rect ScreenRect() const override;
+    bool WaitForEvents() override;
+
+    void SetWakeTime(std::optional<std::uint64_t> due) override { wakeAt_ = due; }
+    // Handles what has arrived, waiting at most `timeoutMs` for the first event.
+    void PumpEvents(int timeoutMs);
+
+  private:
+    SdlHost() = default;
+    SdlWindow* Find(HWND window) const;
+    HWND WindowOf(Uint32 id) const;
+    void Handle(const SDL_Event& event);
+    void HandleWindowEvent(const SDL_WindowEvent& event);
+    gdi::Point ScreenPoint(Uint32 windowId, int x, int y) const;
+
+    HostEvents* events_ = nullptr;
+    bool canShape_ = true;
+    std::map<HWND, std::unique_ptr<SdlWindow>> windows_;
+    std::optional<std::uint64_t> wakeAt_;
+};
+
+}  // namespace keldra::platform::host

@@ -1,0 +1,148 @@
+#include "platform/host/SdlWindow.h"
+
+#include <algorithm>
+
+#include "platform/host/SdlShape.h"
+
+namespace keldra::platform::host {
+
+std::unique_ptr<SdlWindow> SdlWindow::Create(const gdi::Rect& screenRect,
+                                             const std::string& titleUtf8, bool shaped) {
+    const auto width = static_cast<unsigned>(screenRect.Width());
+    const auto height = static_cast<unsigned>(screenRect.Height());
+    const Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+    SDL_Window* window = shaped
+                             ? SDL_CreateShapedWindow(titleUtf8.c_str(), 0, 0, width, height, flags)
+                             : SDL_CreateWindow(titleUtf8.c_str(), screenRect.left, screenRect.top,
+                                                screenRect.Width(), screenRect.Height(), flags);
+    if (window == nullptr) return nullptr;
+    return std::unique_ptr<SdlWindow>(new SdlWindow(window, shaped, screenRect));
+}
+
+SdlWindow::SdlWindow(SDL_Window* window, bool shaped, const gdi::Rect& screenRect)
+    : window_(window), shaped_(shaped), rect_(screenRect) {}
+
+SdlWindow::~SdlWindow() {
+    SDL_DestroyWindow(window_);
+}
+
+gdi::Point SdlWindow::Position() const {
+    gdi::Point position;
+    SDL_GetWindowPosition(window_, &position.x, &position.y);
+    return position;
+}
+
+void SdlWindow::SetShape(const std::optional<gdi::Region>& region) {
+    shape_ = region;
+    if (!shaped_) return;
+    const SdlSurfacePtr surface = SdlShape::Surface(rect_.Width(), rect_.Height(), shape_);
+    if (!surface) return;
+    SDL_WindowShapeMode mode{};
+    mode.mode = ShapeModeDefault;  // alpha of at least 1 is inside
+    SDL_SetWindowShape(window_, surface.get(), &mode);
+    shapeApplied_ = true;
+    // Setting a shape moves the window to where SDL thinks it belongs, and SDL does not
+    // honour a coordinate of 0 there: put it where it must be.
+    SDL_SetWindowPosition(window_, rect_.left, rect_.top);
+}
+
+void SdlWindow::Place(const gdi::Rect& screenRect) {
+    const bool resized =
+        screenRect.Width() != rect_.Width() || screenRect.Height() != rect_.Height();
+    rect_ = screenRect;
+    if (resized) {
+        SDL_SetWindowSize(window_, rect_.Width(), rect_.Height());
+        shown_.reset();
+        SetShape(shape_);  // a resize loses the shape and sends a shaped window off-screen
+    }
+    SDL_SetWindowPosition(window_, rect_.left, rect_.top);
+}
+
+void SdlWindow::SetTitle(const std::string& titleUtf8) {
+    SDL_SetWindowTitle(window_, titleUtf8.c_str());
+}
+
+void SdlWindow::SetIcon(SDL_Surface* icon) {
+    SDL_SetWindowIcon(window_, icon);
+}
+
+void SdlWindow::Show() {
+    if (shaped_ && !shapeApplied_) SetShape(shape_);  // a shaped window shows only with a shape
+    SDL_ShowWindow(window_);
+    SDL_SetWindowPosition(window_, rect_.left, rect_.top);
+}
+
+void SdlWindow::Hide() {
+    SDL_HideWindow(window_);
+}
+
+void SdlWindow::Minimize() {
+    SDL_MinimizeWindow(window_);
+}
+
+void SdlWindow::Restore() {
+    SDL_RestoreWindow(window_);
+}
+
+std::vector<SDL_Rect> SdlWindow::ChangedRects(const gdi::Surface& pixels) const {
+    const int width = std::min(pixels.Width(), rect_.Width());
+    const int height = std::min(pixels.Height(), rect_.Height());
+    if (!shown_ || shown_->Width() != pixels.Width() || shown_->Height() != pixels.Height()) {
+        return {SDL_Rect{0, 0, width, height}};
+    }
+    // One rectangle per run of changed rows, as wide as the changes in that run.
+    std::vector<SDL_Rect> rects;
+    int runTop = -1, left = width, right = 0;
+    for (int y = 0; y <= height; ++y) {
+        int rowLeft = width, rowRight = 0;
+        if (y < height) {
+            const auto now = pixels.Row(y);
+            const auto before = shown_->Row(y);
+            for (int x = 0; x < width; ++x) {
+                if (now[x] == before[x]) continue;
+                rowLeft = std::min(rowLeft, x);
+                rowRight = x + 1;
+            }
+        }
+        if (rowRight > 0) {
+            if (runTop < 0) runTop = y;
+            left = std::min(left, rowLeft);
+            right = std::max(right, rowRight);
+        } else if (runTop >= 0) {
+            rects.push_back({left, runTop, right - left, y - runTop});
+            runTop = -1;
+            left = width;
+            right = 0;
+        }
+    }
+    return rects;
+}
+
+void SdlWindow::Copy(const gdi::Surface& pixels, const std::vector<SDL_Rect>& rects) {
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    if (target == nullptr) return;
+    for (const SDL_Rect& r : rects) {
+        const auto* source = pixels.Row(r.y).data() + r.x;
+        auto* destination = static_cast<Uint8*>(target->pixels) +
+                            static_cast<std::ptrdiff_t>(r.y) * target->pitch +
+                            static_cast<std::ptrdiff_t>(r.x) * target->format->BytesPerPixel;
+        SDL_ConvertPixels(r.w, r.h, SDL_PIXELFORMAT_RGB888, source, pixels.Width() * 4,
+                          target->format->format, destination, target->pitch);
+    }
+    SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size()));
+}
+
+void SdlWindow::Present(const gdi::Surface& pixels) {
+    const std::vector<SDL_Rect> rects = ChangedRects(pixels);
+    if (rects.empty()) return;
+    Copy(pixels, rects);
+    shown_ = pixels.Clone();
+}
+
+void SdlWindow::Repaint() {
+    if (!shown_) return;
+    Copy(*shown_, {SDL_Rect{0, 0, std::min(shown_->Width(), rect_.Width()),
+                            std::min(shown_->Height(), rect_.Height())}});
+}
+
+}  // namespace keldra::platform::host

@@ -1,0 +1,61 @@
+// One borderless native window on the desktop, shaped by a window region where the video
+// driver can shape windows.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/gdi/Region.h"
+#include "platform/gdi/Surface.h"
+
+namespace keldra::platform::host {
+
+class SdlWindow {
+  public:
+    // nullptr when SDL cannot make the window; SDL_GetError() tells why. `shaped` asks for a
+    // window that can take a shape; it is false where the driver cannot shape.
+    static std::unique_ptr<SdlWindow> Create(const gdi::Rect& screenRect,
+                                             const std::string& titleUtf8, bool shaped);
+    ~SdlWindow();
+    SdlWindow(const SdlWindow&) = delete;
+    SdlWindow& operator=(const SdlWindow&) = delete;
+
+    Uint32 Id() const { return SDL_GetWindowID(window_); }
+    bool IsShaped() const { return shaped_; }
+    gdi::Point Position() const;
+
+    // Cuts the window to the region (window coordinates); none means the whole rectangle.
+    void SetShape(const std::optional<gdi::Region>& region);
+    void Place(const gdi::Rect& screenRect);
+    void SetTitle(const std::string& titleUtf8);
+    void SetIcon(SDL_Surface* icon);
+    void Show();
+    void Hide();
+    void Minimize();
+    void Restore();
+
+    // Shows the window's pixels, sending the desktop only the rectangles that changed since
+    // the last call.
+    void Present(const gdi::Surface& pixels);
+    // Shows the last pixels again, all of them, after the desktop lost them.
+    void Repaint();
+
+  private:
+    SdlWindow(SDL_Window* window, bool shaped, const gdi::Rect& screenRect);
+    std::vector<SDL_Rect> ChangedRects(const gdi::Surface& pixels) const;
+    void Copy(const gdi::Surface& pixels, const std::vector<SDL_Rect>& rects);
+
+    SDL_Window* window_;
+    bool shaped_;
+    gdi::Rect rect_;
+    std::optional<gdi::Region> shape_;
+    bool shapeApplied_ = false;
+    std::shared_ptr<gdi::Surface> shown_;  // what the desktop shows now
+};
+
+}  // namespace keldra::platform::host

@@ -1,0 +1,43 @@
+#include "support/XProbe.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/shape.h>
+
+#include <memory>
+
+namespace keldra::testing {
+
+namespace {
+
+struct DisplayCloser {
+    void operator()(Display* display) const { XCloseDisplay(display); }
+};
+using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
+
+}  // namespace
+
+long XProbe::ShapeArea(const std::string& display, unsigned long window) {
+    const DisplayPtr connection(XOpenDisplay(display.c_str()));
+    if (!connection) return -1;
+    int count = 0, ordering = 0;
+    XRectangle* rects =
+        XShapeGetRectangles(connection.get(), window, ShapeBounding, &count, &ordering);
+    long area = 0;
+    for (int i = 0; i < count; ++i) area += long{rects[i].width} * rects[i].height;
+    if (rects != nullptr) XFree(rects);
+    return area;
+}
+
+long XProbe::ScreenPixel(const std::string& display, int x, int y) {
+    const DisplayPtr connection(XOpenDisplay(display.c_str()));
+    if (!connection) return -1;
+    XImage* image = XGetImage(connection.get(), DefaultRootWindow(connection.get()), x, y, 1, 1,
+                              AllPlanes, ZPixmap);
+    if (image == nullptr) return -1;
+    const long pixel = static_cast<long>(XGetPixel(image, 0, 0) & 0xFFFFFF);
+    XDestroyImage(image);
+    return pixel;
+}
+
+}  // namespace keldra::testing

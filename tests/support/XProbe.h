@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace keldra::testing {
+
+// Looks at an X server as a client: what a player's desktop would show.
+class XProbe {
+  public:
+    // The area of a window's bounding shape in pixels (X SHAPE extension), or -1.
+    static long ShapeArea(const std::string& display, unsigned long window);
+    // The colour on the screen at (x, y) as 0xRRGGBB, or -1.
+    static long ScreenPixel(const std::string& display, int x, int y);
+};
+
+}  // namespace keldra::testing

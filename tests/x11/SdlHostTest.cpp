@@ -1,0 +1,222 @@
+// The desktop host on a real X server: a shaped window that a player can see and click.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <vector>
+
+#include "platform/host/SdlHost.h"
+#include "support/ChildProcess.h"
+#include "support/ProgramRun.h"
+#include "support/XProbe.h"
+#include "support/XvfbServer.h"
+
+namespace keldra::platform::host {
+namespace {
+
+using gdi::Point;
+using gdi::Rect;
+using gdi::Region;
+
+struct Recorded {
+    enum class Kind { Move, Button, Key, Close, Restore, Clock } kind;
+    Point point{};
+    bool down = false;
+    UINT vk = 0;
+};
+
+class Recorder final : public HostEvents {
+  public:
+    void PointerMoved(Point screen) override { seen.push_back({Recorded::Kind::Move, screen}); }
+    void LeftButton(Point screen, bool down) override {
+        seen.push_back({Recorded::Kind::Button, screen, down});
+    }
+    void Key(UINT vk, bool down) override { seen.push_back({Recorded::Kind::Key, {}, down, vk}); }
+    void ClockAdvanced() override { seen.push_back({Recorded::Kind::Clock}); }
+    void RestoreRequested(HWND) override { seen.push_back({Recorded::Kind::Restore}); }
+    void CloseRequested(HWND) override { seen.push_back({Recorded::Kind::Close}); }
+
+    std::vector<Recorded> Of(Recorded::Kind kind) const {
+        std::vector<Recorded> found;
+        for (const Recorded& r : seen) {
+            if (r.kind == kind) found.push_back(r);
+        }
+        return found;
+    }
+    std::vector<Recorded> seen;
+};
+
+// A window of 200 x 150 at (100, 80) whose four corners are cut away (12 x 12 each).
+constexpr Rect kPlace{100, 80, 300, 230};
+constexpr int kCut = 12;
+const HWND kWindow = reinterpret_cast<HWND>(std::uintptr_t{0x1000});
+
+Region TestShape() {
+    Region shape(Rect{0, 0, 200, 150});
+    for (const Rect corner :
+         {Rect{0, 0, kCut, kCut}, Rect{200 - kCut, 0, 200, kCut}, Rect{0, 150 - kCut, kCut, 150},
+          Rect{200 - kCut, 150 - kCut, 200, 150}}) {
+        Region::Combine(shape, Region(corner), gdi::RegionOp::Diff, shape);
+    }
+    return shape;
+}
+
+std::map<std::string, std::string> ShellValues(const std::string& text) {
+    std::map<std::string, std::string> values;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (const auto eq = line.find('='); eq != std::string::npos)
+            values[line.substr(0, eq)] = line.substr(eq + 1);
+    }
+    return values;
+}
+
+class SdlHostTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!xvfb_.Running()) GTEST_SKIP() << "no X server for this test: " << xvfb_.Problem();
+        setenv("DISPLAY", xvfb_.Display().c_str(), 1);
+        unsetenv("WAYLAND_DISPLAY");
+        std::string error;
+        host_ = SdlHost::Open(error);
+        ASSERT_NE(host_, nullptr) << error;
+        host_->Attach(&events_);
+    }
+    void TearDown() override { host_.reset(); }
+
+    static std::string Xdotool(const std::vector<std::string>& args) {
+        return testing::RunProgram("/usr/bin/xdotool", args).out;
+    }
+
+    bool PumpUntil(const std::function<bool()>& done) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (std::chrono::steady_clock::now() < end) {
+            host_->PumpEvents(20);
+            if (done()) return true;
+        }
+        return false;
+    }
+
+    void PumpFor(std::chrono::milliseconds time) {
+        const auto end = std::chrono::steady_clock::now() + time;
+        while (std::chrono::steady_clock::now() < end) host_->PumpEvents(20);
+    }
+
+    // Shows the test window filled with one colour and returns its X window id.
+    std::string ShowTestWindow(std::uint32_t colour = 0x336699) {
+        auto pixels =
+            gdi::Surface::Create(kPlace.Width(), kPlace.Height(), gdi::PixelFormat::Colour);
+        pixels->Fill(pixels->Bounds(), colour);
+        host_->Show(kWindow,
+                    NativeWindowState{kPlace, L"Keldra test \uD55C", nullptr, TestShape()});
+        host_->Present(kWindow, *pixels);
+        std::string id;
+        PumpUntil([&] {
+            id = Xdotool({"search", "--onlyvisible", "--name", "^Keldra test"});
+            return !id.empty();
+        });
+        if (const auto newline = id.find('\n'); newline != std::string::npos) id.resize(newline);
+        return id;
+    }
+
+    testing::XvfbServer xvfb_;
+    Recorder events_;
+    std::unique_ptr<SdlHost> host_;
+};
+
+TEST_F(SdlHostTest, TheWindowAppearsWithItsTitleSizeAndPlace) {
+    const std::string id = ShowTestWindow();
+    ASSERT_FALSE(id.empty()) << "no visible window with the title";
+    EXPECT_EQ(Xdotool({"getwindowname", id}), "Keldra test \xED\x95\x9C\n");
+    auto geometry = ShellValues(Xdotool({"getwindowgeometry", "--shell", id}));
+    EXPECT_EQ(geometry["X"], "100");
+    EXPECT_EQ(geometry["Y"], "80");
+    EXPECT_EQ(geometry["WIDTH"], "200");
+    EXPECT_EQ(geometry["HEIGHT"], "150");
+}
+
+TEST_F(SdlHostTest, TheShapeCutsTheWindowForTheEyeAndForThePointer) {
+    const std::string id = ShowTestWindow();
+    ASSERT_FALSE(id.empty());
+    EXPECT_EQ(testing::XProbe::ShapeArea(xvfb_.Display(), std::stoul(id)),
+              200 * 150 - 4 * kCut * kCut);
+
+    Xdotool({"mousemove", "--sync", "102", "82"});  // inside the cut-away top-left corner
+    EXPECT_NE(ShellValues(Xdotool({"getmouselocation", "--shell"}))["WINDOW"], id);
+    Xdotool({"mousemove", "--sync", "200", "150"});
+    EXPECT_EQ(ShellValues(Xdotool({"getmouselocation", "--shell"}))["WINDOW"], id);
+}
+
+TEST_F(SdlHostTest, PresentedPixelsReachTheScreen) {
+    const std::string id = ShowTestWindow(0xC08040);
+    ASSERT_FALSE(id.empty());
+    PumpFor(std::chrono::milliseconds(300));  // let the server draw what it was sent
+    EXPECT_EQ(testing::XProbe::ScreenPixel(xvfb_.Display(), 200, 150), 0xC08040);
+}
+
+TEST_F(SdlHostTest, AClickArrivesAtItsScreenPoint) {
+    ASSERT_FALSE(ShowTestWindow().empty());
+    Xdotool({"mousemove", "--sync", "150", "120", "click", "1"});
+    ASSERT_TRUE(PumpUntil([&] { return events_.Of(Recorded::Kind::Button).size() >= 2; }));
+    const auto buttons = events_.Of(Recorded::Kind::Button);
+    EXPECT_TRUE(buttons[0].down);
+    EXPECT_FALSE(buttons[1].down);
+    EXPECT_EQ(buttons[0].point, (Point{150, 120}));
+    EXPECT_EQ(buttons[1].point, (Point{150, 120}));
+}
+
+TEST_F(SdlHostTest, KeysArriveAsVirtualKeyCodes) {
+    const std::string id = ShowTestWindow();
+    ASSERT_FALSE(id.empty());
+    Xdotool({"mousemove", "--sync", "200", "150", "click", "1"});
+    Xdotool({"windowfocus", "--sync", id});
+    Xdotool({"key", "shift+Tab", "Escape"});
+    ASSERT_TRUE(PumpUntil([&] { return events_.Of(Recorded::Kind::Key).size() >= 6; }));
+    std::vector<UINT> pressed, released;
+    for (const Recorded& r : events_.Of(Recorded::Kind::Key))
+        (r.down ? pressed : released).push_back(r.vk);
+    EXPECT_EQ(pressed, (std::vector<UINT>{VK_SHIFT, VK_TAB, VK_ESCAPE}));
+    std::sort(released.begin(), released.end());
+    EXPECT_EQ(released, (std::vector<UINT>{VK_TAB, VK_SHIFT, VK_ESCAPE}));
+}
+
+TEST_F(SdlHostTest, AnIdleWindowUsesNoMeasurableProcessorTime) {
+    ASSERT_FALSE(ShowTestWindow().empty());
+    host_->PumpEvents(100);
+    const auto cpu = [] {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000L + usage.ru_utime.tv_usec +
+               usage.ru_stime.tv_usec;
+    };
+    const long before = cpu();
+    host_->SetWakeTime(host_->Now() + 2000);
+    const auto start = std::chrono::steady_clock::now();
+    while (std::chrono::steady_clock::now() - start < std::chrono::seconds(2))
+        host_->WaitForEvents();
+    const long used = cpu() - before;
+    EXPECT_LT(used, 50000) << "microseconds of processor time while idle for two seconds";
+    EXPECT_FALSE(events_.Of(Recorded::Kind::Clock).empty())
+        << "the wake-up time arrives as the clock advancing";
+}
+
+TEST(SdlHostWithoutDisplay, SaysWhyInsteadOfCrashing) {
+    const int status = testing::RunInChild([] {
+        unsetenv("DISPLAY");
+        unsetenv("WAYLAND_DISPLAY");
+        std::string error;
+        const auto host = SdlHost::Open(error);
+        if (host != nullptr) return 10;
+        return error.find("cannot open a window") != std::string::npos ? 0 : 11;
+    });
+    EXPECT_EQ(status, 0);
+}
+
+}  // namespace
+}  // namespace keldra::platform::host
