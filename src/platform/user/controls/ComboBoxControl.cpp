@@ -1,0 +1,383 @@
+#include "platform/user/controls/ComboBoxControl.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <cwctype>
+
+#include "platform/user/UserMetrics.h"
+#include "platform/user/controls/ClassicColours.h"
+#include "platform/user/controls/ComboListWindow.h"
+#include "platform/user/controls/ControlInstance.h"
+#include "platform/user/controls/ControlPainter.h"
+#include "platform/user/controls/ControlText.h"
+#include "platform/user/controls/ObjectSelection.h"
+#include "platform/user/controls/PaintScope.h"
+
+namespace keldra::platform::user::controls {
+
+namespace {
+
+constexpr int kListFrame = 2;
+
+bool AltHeld() {
+    return GetKeyState(VK_MENU) < 0;
+}
+
+}  // namespace
+
+ComboBoxControl::ComboBoxControl(HWND window, const CREATESTRUCTW& create)
+    : window_(window), droppedHeight_(create.cy) {}
+
+LRESULT ComboBoxControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            Create();
+            return 0;
+        case WM_DESTROY:
+            Destroy();
+            return 0;
+        case WM_PAINT: {
+            const PaintScope paint(window_);
+            Paint(paint.Dc());
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_GETDLGCODE:
+            return DialogCode(lParam);
+        case WM_LBUTTONDOWN:
+            MouseDown();
+            return 0;
+        case WM_KEYDOWN:
+            KeyDown(wParam, AltHeld());
+            return 0;
+        case WM_SYSKEYDOWN:
+            if (wParam != VK_DOWN && wParam != VK_UP)
+                return DefWindowProcW(window_, message, wParam, lParam);
+            KeyDown(wParam, true);
+            return 0;
+        case WM_CHAR:
+            Character(wParam);
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            FocusChanged(message == WM_SETFOCUS);
+            return 0;
+        case WM_ENABLE:
+            if (wParam == 0 && dropped_) Close(false);
+            InvalidateRect(window_, nullptr, TRUE);
+            return 0;
+        case WM_GETTEXT:
+            return CopySelectionText(wParam, reinterpret_cast<LPWSTR>(lParam));
+        case WM_GETTEXTLENGTH:
+            return static_cast<LRESULT>(SelectedText().size());
+        default:
+            return ListMessage(message, wParam, lParam);
+    }
+}
+
+LRESULT ComboBoxControl::ListMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case CB_ADDSTRING:
+            return AddString(-1, reinterpret_cast<LPCWSTR>(lParam));
+        case CB_INSERTSTRING:
+            return AddString(static_cast<int>(wParam), reinterpret_cast<LPCWSTR>(lParam));
+        case CB_DELETESTRING:
+            return DeleteString(wParam);
+        case CB_RESETCONTENT:
+            items_.clear();
+            selection_ = -1;
+            InvalidateRect(window_, nullptr, TRUE);
+            return 0;
+        case CB_GETCOUNT:
+            return static_cast<LRESULT>(items_.size());
+        case CB_GETCURSEL:
+            return selection_ >= 0 ? selection_ : CB_ERR;
+        case CB_SETCURSEL:
+            return SetCurSel(wParam);
+        case CB_GETLBTEXT:
+            return GetItemText(wParam, reinterpret_cast<LPWSTR>(lParam));
+        case CB_GETLBTEXTLEN:
+            return IsValid(wParam) ? static_cast<LRESULT>(items_[wParam].size()) : CB_ERR;
+        case CB_SHOWDROPDOWN:
+            if (wParam != 0 && !dropped_) Open(false);
+            if (wParam == 0 && dropped_) Close(false);
+            return TRUE;
+        case CB_GETDROPPEDSTATE:
+            return dropped_ ? TRUE : FALSE;
+        case CB_GETITEMHEIGHT:
+            return ComboListWindow::kItemHeight;
+        default:
+            return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+LRESULT ComboBoxControl::AddString(int at, LPCWSTR text) {
+    if (text == nullptr) return CB_ERR;
+    const int count = static_cast<int>(items_.size());
+    if (at > count) return CB_ERR;
+    const int index = at < 0 ? count : at;
+    items_.insert(items_.begin() + index, text);
+    if (selection_ >= index) ++selection_;
+    return index;
+}
+
+LRESULT ComboBoxControl::DeleteString(WPARAM index) {
+    if (!IsValid(index)) return CB_ERR;
+    const int removed = static_cast<int>(index);
+    items_.erase(items_.begin() + removed);
+    if (selection_ == removed) selection_ = -1;
+    if (selection_ > removed) --selection_;
+    InvalidateRect(window_, nullptr, TRUE);
+    return static_cast<LRESULT>(items_.size());
+}
+
+LRESULT ComboBoxControl::SetCurSel(WPARAM index) {
+    // -1 or an index past the end clears the selection and answers CB_ERR.
+    selection_ = IsValid(index) ? static_cast<int>(index) : -1;
+    InvalidateRect(window_, nullptr, TRUE);
+    return selection_ >= 0 ? selection_ : CB_ERR;
+}
+
+LRESULT ComboBoxControl::GetItemText(WPARAM index, LPWSTR buffer) const {
+    if (!IsValid(index) || buffer == nullptr) return CB_ERR;
+    const std::wstring& item = items_[index];
+    std::wmemcpy(buffer, item.c_str(), item.size() + 1);
+    return static_cast<LRESULT>(item.size());
+}
+
+LRESULT ComboBoxControl::CopySelectionText(WPARAM size, LPWSTR buffer) const {
+    if (buffer == nullptr || size == 0) return 0;
+    const std::wstring& text = SelectedText();
+    const std::size_t count = std::min<std::size_t>(text.size(), size - 1);
+    std::wmemcpy(buffer, text.c_str(), count);
+    buffer[count] = L'\0';
+    return static_cast<LRESULT>(count);
+}
+
+LRESULT ComboBoxControl::DialogCode(LPARAM message) const {
+    LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    // While the list is open, Enter and Escape belong to it, not to the dialog.
+    const auto* msg = reinterpret_cast<const MSG*>(message);
+    if (dropped_ && msg != nullptr && msg->message == WM_KEYDOWN &&
+        (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {
+        code |= DLGC_WANTMESSAGE;
+    }
+    return code;
+}
+
+const std::wstring& ComboBoxControl::SelectedText() const {
+    static const std::wstring none;
+    return selection_ >= 0 ? items_[static_cast<std::size_t>(selection_)] : none;
+}
+
+void ComboBoxControl::Create() {
+    RECT rect;
+    GetClientRect(window_, &rect);
+    SetWindowPos(window_, nullptr, 0, 0, rect.right - rect.left, kClosedHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    list_ = CreateWindowExW(0, WC_COMBOLBOXW, L"", WS_POPUP, 0, 0, 1, 1, window_, nullptr, nullptr,
+                            static_cast<ComboListOwner*>(this));
+}
+
+void ComboBoxControl::Destroy() {
+    dropped_ = false;
+    if (list_ != nullptr) DestroyWindow(list_);
+    list_ = nullptr;
+}
+
+ComboListWindow* ComboBoxControl::List() const {
+    if (list_ == nullptr || !IsWindow(list_)) return nullptr;
+    return reinterpret_cast<ComboListWindow*>(GetWindowLongPtrW(list_, kInstanceSlot));
+}
+
+int ComboBoxControl::FittingLines() const {
+    const int room = droppedHeight_ - kClosedHeight - kListFrame;
+    const int fit = std::max(1, room / ComboListWindow::kItemHeight);
+    return std::max(1, std::min(fit, static_cast<int>(items_.size())));
+}
+
+void ComboBoxControl::PlaceList(int lines) const {
+    RECT combo;
+    GetWindowRect(window_, &combo);
+    const int height = lines * ComboListWindow::kItemHeight + kListFrame;
+    int top = combo.bottom;
+    // Upward when the screen has no room below.
+    if (top + height > GetSystemMetrics(SM_CYSCREEN) && combo.top - height >= 0)
+        top = combo.top - height;
+    SetWindowPos(list_, HWND_TOP, combo.left, top, combo.right - combo.left, height,
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
+}
+
+void ComboBoxControl::Open(bool byMousePress) {
+    Notify(CBN_DROPDOWN);
+    ComboListWindow* list = List();
+    if (list == nullptr) return;
+    dropped_ = true;
+    const int lines = FittingLines();
+    PlaceList(lines);
+    list->Open(selection_, lines, byMousePress);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void ComboBoxControl::Close(bool accept) {
+    if (!dropped_) return;
+    ComboListWindow* list = List();
+    const int picked = list != nullptr ? list->Hot() : -1;
+    if (accept && picked >= 0) {
+        ListAccepted(picked);
+    } else {
+        ListCancelled();
+    }
+}
+
+void ComboBoxControl::ListAccepted(int index) {
+    if (!dropped_) return;
+    dropped_ = false;
+    const bool changed = index != selection_ && index >= 0;
+    if (changed) selection_ = index;
+    Notify(CBN_SELENDOK);
+    if (ComboListWindow* list = List()) list->Close();
+    InvalidateRect(window_, nullptr, TRUE);
+    Notify(CBN_CLOSEUP);
+    if (changed) Notify(CBN_SELCHANGE);
+}
+
+void ComboBoxControl::ListCancelled() {
+    if (!dropped_) return;
+    dropped_ = false;
+    Notify(CBN_SELENDCANCEL);
+    if (ComboListWindow* list = List()) list->Close();
+    InvalidateRect(window_, nullptr, TRUE);
+    Notify(CBN_CLOSEUP);
+}
+
+void ComboBoxControl::MouseDown() {
+    if (GetFocus() != window_) SetFocus(window_);
+    // Taking the focus may have changed things (a parent handler), so ask again.
+    if (!dropped_ && GetFocus() == window_) Open(true);
+}
+
+void ComboBoxControl::KeyDown(WPARAM key, bool alt) {
+    const bool toggle = key == VK_F4 || ((key == VK_DOWN || key == VK_UP) && alt);
+    if (toggle) {
+        if (dropped_) {
+            Close(true);
+        } else {
+            Open(false);
+        }
+        return;
+    }
+    if (dropped_) {
+        if (key == VK_RETURN) Close(true);
+        if (key == VK_ESCAPE) Close(false);
+        ComboListWindow* list = List();
+        const int target = list != nullptr ? KeyTarget(key, list->Hot()) : -1;
+        if (target >= 0) list->MoveHot(target);
+        return;
+    }
+    const int target = KeyTarget(key, selection_);
+    if (target >= 0) Select(target);
+}
+
+int ComboBoxControl::KeyTarget(WPARAM key, int from) const {
+    const int last = static_cast<int>(items_.size()) - 1;
+    if (last < 0) return -1;
+    const int page = std::max(1, FittingLines() - 1);
+    const int start = from < 0 ? -1 : from;
+    switch (key) {
+        case VK_UP:
+        case VK_LEFT:
+            return std::max(0, start - 1);
+        case VK_DOWN:
+        case VK_RIGHT:
+            return std::min(last, start + 1);
+        case VK_PRIOR:
+            return std::max(0, start - page);
+        case VK_NEXT:
+            return std::min(last, std::max(0, start) + page);
+        case VK_HOME:
+            return 0;
+        case VK_END:
+            return last;
+        default:
+            return -1;
+    }
+}
+
+void ComboBoxControl::Character(WPARAM character) {
+    if (character < L' ') return;  // Enter, Escape, Tab and the like are keys, not letters
+    ComboListWindow* list = dropped_ ? List() : nullptr;
+    const int from = list != nullptr ? list->Hot() : selection_;
+    const int target = NextStartingWith(static_cast<wchar_t>(character), from);
+    if (target < 0) return;
+    if (list != nullptr) {
+        list->MoveHot(target);
+    } else {
+        Select(target);
+    }
+}
+
+int ComboBoxControl::NextStartingWith(wchar_t letter, int from) const {
+    const int count = static_cast<int>(items_.size());
+    const auto wanted = std::towlower(static_cast<wint_t>(letter));
+    for (int step = 1; step <= count; ++step) {
+        const int index = ((from < 0 ? -1 : from) + step) % count;
+        const std::wstring& item = items_[static_cast<std::size_t>(index)];
+        if (!item.empty() && std::towlower(static_cast<wint_t>(item.front())) == wanted) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+void ComboBoxControl::Select(int index) {
+    if (index == selection_) return;
+    selection_ = index;
+    InvalidateRect(window_, nullptr, TRUE);
+    Notify(CBN_SELCHANGE);
+}
+
+void ComboBoxControl::FocusChanged(bool focused) {
+    focused_ = focused;
+    if (!focused && dropped_) Close(false);
+    InvalidateRect(window_, nullptr, TRUE);
+    Notify(focused ? CBN_SETFOCUS : CBN_KILLFOCUS);
+}
+
+void ComboBoxControl::Notify(int code) const {
+    NotifyParent(window_, code);
+}
+
+void ComboBoxControl::Paint(HDC dc) const {
+    RECT client;
+    GetClientRect(window_, &client);
+    const ControlPainter painter(dc);
+    const bool enabled = IsWindowEnabled(window_) != FALSE;
+    const ObjectSelection font(dc, FontOf(window_));
+    const HBRUSH field = ParentBrush(window_, dc, enabled ? WM_CTLCOLORLISTBOX : WM_CTLCOLORSTATIC);
+    painter.SunkenEdge(client);
+    const RECT inside{client.left + 2, client.top + 2, client.right - 2, client.bottom - 2};
+    painter.Fill(inside, field);
+
+    const RECT button{inside.right - kButtonWidth, inside.top, inside.right, inside.bottom};
+    painter.Fill(button, classic::Face());
+    painter.RaisedEdge(button);
+    painter.Arrow(button, ArrowDirection::Down, enabled ? classic::Text() : classic::kGrayText);
+
+    const RECT item{inside.left + 1, inside.top + 1, button.left - 1, inside.bottom - 1};
+    const bool highlighted = focused_ && !dropped_ && enabled;
+    if (highlighted) painter.Fill(item, classic::kSelection);
+    if (selection_ >= 0) {
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, highlighted ? classic::kSelectionText
+                                     : (enabled ? classic::Text() : classic::kGrayText));
+        RECT text{item.left + 2, item.top, item.right, item.bottom};
+        const std::wstring& label = SelectedText();
+        DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &text,
+                  DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    if (focused_ && !dropped_) painter.FocusFrame(item);
+}
+
+}  // namespace keldra::platform::user::controls
