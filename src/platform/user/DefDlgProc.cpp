@@ -4,6 +4,7 @@
 #include "platform/user/DialogData.h"
 #include "platform/user/User.h"
 #include "platform/user/WindowManager.h"
+#include "platform/user/controls/StandardControls.h"
 
 namespace keldra::platform::user {
 
@@ -71,6 +72,8 @@ LRESULT DialogDefault(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
 
 void DialogData::EnsureClass() {
     static const bool registered = [] {
+        // Dialog layouts name the standard controls, which the platform always has.
+        controls::RegisterStandardControlClasses();
         WNDCLASSW dialogClass{};
         dialogClass.lpfnWndProc = DefDlgProcW;
         dialogClass.cbWndExtra = kExtraBytes;

@@ -5,6 +5,7 @@
 #include "platform/user/DialogTemplateRegistry.h"
 #include "platform/user/ModalLoop.h"
 #include "platform/user/User.h"
+#include "platform/user/controls/StandardControls.h"
 
 using keldra::platform::user::DialogBuilder;
 using keldra::platform::user::DialogTemplate;
@@ -77,6 +78,8 @@ HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous) {
                                                                   previous != FALSE);
 }
 
-// The standard controls register their window classes with the window layer itself, so
-// there is nothing left to do here; the call stays for the program's start-up.
-void InitCommonControls() {}
+// Registers the standard control classes, the trackbar among them, as the platform's
+// common-controls start-up does.
+void InitCommonControls() {
+    keldra::platform::user::controls::RegisterStandardControlClasses();
+}

@@ -1,0 +1,51 @@
+#include "framework/CWinApp.h"
+
+namespace {
+
+CWinApp* g_application = nullptr;
+
+}  // namespace
+
+CWinApp::CWinApp(LPCTSTR appName) : m_pszAppName(appName) {
+    g_application = this;
+}
+
+CWinApp::~CWinApp() {
+    if (g_application == this) g_application = nullptr;
+}
+
+BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
+
+int CWinApp::Run() {
+    MSG message{};
+    BOOL got = FALSE;
+    while ((got = ::GetMessageW(&message, nullptr, 0, 0)) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    const int exitCode = ExitInstance();
+    return got == 0 ? static_cast<int>(message.wParam) : exitCode;
+}
+
+int CWinApp::ExitInstance() {
+    return 0;
+}
+
+CWinApp* AfxGetApp() {
+    return g_application;
+}
+
+CWnd* AfxGetMainWnd() {
+    return g_application != nullptr ? g_application->m_pMainWnd : nullptr;
+}
+
+int AfxWinMain() {
+    CWinApp* application = AfxGetApp();
+    if (application == nullptr) return -1;
+    if (!application->InitInstance()) return application->ExitInstance();
+    return application->Run();
+}
+
+void AfxEnableControlContainer() {}

@@ -1,0 +1,31 @@
+// The application object: exactly one per program, made before start-up. AfxWinMain runs
+// its InitInstance and then, if that asks for one, its message loop.
+#pragma once
+
+#include "framework/CCmdTarget.h"
+
+class CWnd;
+
+class CWinApp : public CCmdTarget {
+  public:
+    // The one application object of the program; the constructor makes it so.
+    explicit CWinApp(LPCTSTR appName = nullptr);
+    ~CWinApp() override;
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    // FALSE ends the program without a message loop.
+    virtual BOOL InitInstance();
+    virtual int Run();
+    virtual int ExitInstance();
+
+    CWnd* m_pMainWnd = nullptr;
+    LPCTSTR m_pszAppName;
+};
+
+CWinApp* AfxGetApp();
+CWnd* AfxGetMainWnd();
+// The framework's start-up: the program's main() returns what this returns.
+int AfxWinMain();
+// The program asks for embedded-control support at start; it hosts no such controls.
+void AfxEnableControlContainer();
