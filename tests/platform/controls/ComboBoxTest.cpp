@@ -83,6 +83,36 @@ TEST_F(ComboBoxTest, ItemMessages) {
     EXPECT_TRUE(Notices(WM_COMMAND).empty()) << "item messages do not notify";
 }
 
+TEST_F(ComboBoxTest, InsertingAndDeletingKeepTheSelectionOnItsItem) {
+    EXPECT_EQ(SendMessageW(combo_, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(L"640x480")), 0);
+    EXPECT_EQ(Selection(), 2);
+    EXPECT_EQ(SendMessageW(combo_, CB_INSERTSTRING, 99, reinterpret_cast<LPARAM>(L"x")), CB_ERR);
+    EXPECT_EQ(SendMessageW(combo_, CB_DELETESTRING, 0, 0), 8);
+    EXPECT_EQ(Selection(), 1);
+    EXPECT_EQ(SendMessageW(combo_, CB_DELETESTRING, 1, 0), 7);
+    EXPECT_EQ(Selection(), CB_ERR) << "the selected item is gone";
+    EXPECT_EQ(SendMessageW(combo_, CB_DELETESTRING, 7, 0), CB_ERR);
+    wchar_t text[32] = L"";
+    EXPECT_EQ(GetWindowTextW(combo_, text, 32), 0);
+    SendMessageW(combo_, CB_SETCURSEL, 0, 0);
+    EXPECT_EQ(GetWindowTextW(combo_, text, 32), 12);
+    EXPECT_EQ(std::wstring(text), L"800x600(4:3)");
+}
+
+TEST_F(ComboBoxTest, EmptyingTheOpenListClosesIt) {
+    Click(combo_, 50, 10);
+    ASSERT_TRUE(Dropped());
+    SendMessageW(combo_, CB_RESETCONTENT, 0, 0);
+    EXPECT_FALSE(Dropped());
+    EXPECT_EQ(SendMessageW(combo_, CB_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(Selection(), CB_ERR);
+    Type(VK_DOWN);
+    Click(combo_, 50, 10);  // an empty list opens and closes without harm
+    Type(VK_RETURN);
+    EXPECT_FALSE(Dropped());
+    EXPECT_EQ(Selection(), CB_ERR);
+}
+
 TEST_F(ComboBoxTest, IsTwentyOnePixelsHighWhenClosed) {
     RECT rect;
     GetWindowRect(combo_, &rect);

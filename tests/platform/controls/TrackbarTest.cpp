@@ -50,6 +50,8 @@ TEST_F(TrackbarTest, PageSizeIsAFifthOfTheRangeUntilSet) {
     EXPECT_EQ(SendMessageW(slider_, TBM_SETPAGESIZE, 0, 300), 1);
     SetRange(0, 4100);
     EXPECT_EQ(SendMessageW(slider_, TBM_GETPAGESIZE, 0, 0), 300) << "a set page size stays";
+    EXPECT_EQ(SendMessageW(slider_, TBM_SETPAGESIZE, 0, -1), 300);
+    EXPECT_EQ(SendMessageW(slider_, TBM_GETPAGESIZE, 0, 0), 820) << "-1 gives the default back";
     EXPECT_EQ(SendMessageW(slider_, TBM_SETLINESIZE, 0, 50), 1);
     EXPECT_EQ(SendMessageW(slider_, TBM_GETLINESIZE, 0, 0), 50);
 }

@@ -85,6 +85,7 @@ LRESULT ComboBoxControl::ListMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case CB_DELETESTRING:
             return DeleteString(wParam);
         case CB_RESETCONTENT:
+            Close(false);
             items_.clear();
             selection_ = -1;
             InvalidateRect(window_, nullptr, TRUE);
@@ -124,6 +125,7 @@ LRESULT ComboBoxControl::AddString(int at, LPCWSTR text) {
 
 LRESULT ComboBoxControl::DeleteString(WPARAM index) {
     if (!IsValid(index)) return CB_ERR;
+    Close(false);
     const int removed = static_cast<int>(index);
     items_.erase(items_.begin() + removed);
     if (selection_ == removed) selection_ = -1;
@@ -234,7 +236,8 @@ void ComboBoxControl::Close(bool accept) {
 void ComboBoxControl::ListAccepted(int index) {
     if (!dropped_) return;
     dropped_ = false;
-    const bool changed = index != selection_ && index >= 0;
+    const bool valid = index >= 0 && index < static_cast<int>(items_.size());
+    const bool changed = valid && index != selection_;
     if (changed) selection_ = index;
     Notify(CBN_SELENDOK);
     if (ComboListWindow* list = List()) list->Close();

@@ -1,5 +1,6 @@
 #include "platform/user/controls/StaticControl.h"
 
+#include "platform/user/controls/ClassicColours.h"
 #include "platform/user/controls/ControlPainter.h"
 #include "platform/user/controls/ControlText.h"
 #include "platform/user/controls/ObjectSelection.h"
@@ -64,6 +65,7 @@ void StaticControl::Paint(HDC dc) const {
     // The handler sets text colour and mode on this context before answering.
     const HBRUSH background = ParentBrush(window_, dc, WM_CTLCOLORSTATIC);
     ControlPainter(dc).Fill(client, background);
+    if (!IsWindowEnabled(window_)) SetTextColor(dc, classic::kGrayText);
     std::wstring text = TextOf(window_);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, TextFormat());
 }

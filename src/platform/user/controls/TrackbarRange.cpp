@@ -38,8 +38,9 @@ bool TrackbarRange::MoveBy(long long delta) {
 
 int TrackbarRange::SetPageSize(int size) {
     const int previous = PageSize();
+    // A negative size hands the page back to the range.
     page_ = size;
-    pageSet_ = true;
+    pageSet_ = size >= 0;
     return previous;
 }
 
