@@ -47,6 +47,11 @@ class DerivedWindow : public BaseWindow {
         return Default();  // the window class still stores the text
     }
     afx_msg void OnTimer(UINT_PTR id) { calls.push_back("timer " + std::to_string(id)); }
+    afx_msg void OnHScroll(UINT code, UINT position, CScrollBar* bar) {
+        calls.push_back(
+            "scroll " + std::to_string(code) + " " + std::to_string(position) +
+            (bar != nullptr && bar->m_hWnd == ::GetDlgItem(m_hWnd, 7) ? " from 7" : ""));
+    }
 
     DECLARE_MESSAGE_MAP()
 };
@@ -56,7 +61,21 @@ ON_BN_CLICKED(kDerivedButton, &DerivedWindow::OnDerivedButton)
 ON_BN_CLICKED(kSharedButton, &DerivedWindow::OnSharedButton)
 ON_MESSAGE(WM_SETTEXT, &DerivedWindow::OnSetText)
 ON_WM_TIMER()
+ON_WM_HSCROLL()
 END_MESSAGE_MAP()
+
+// A slider that handles what its parent passes back to it.
+class ReflectingSlider : public CSliderCtrl {
+  public:
+    int reflected = 0;
+
+  protected:
+    BOOL OnChildNotify(UINT message, WPARAM, LPARAM, LRESULT*) override {
+        if (message != WM_HSCROLL) return FALSE;
+        ++reflected;
+        return TRUE;
+    }
+};
 
 class MessageMapTest : public FrameworkTest {
   protected:
@@ -105,6 +124,24 @@ TEST_F(MessageMapTest, HandlersAreFoundByMessageWithTheirParametersUnpacked) {
     std::wstring text;
     window.GetWindowText(text);
     EXPECT_EQ(text, L"Keldra");
+}
+
+TEST_F(MessageMapTest, ScrollNotificationsReachTheParentOrAreReflectedToTheChild) {
+    DerivedWindow handling;
+    BaseWindow reflecting;
+    ASSERT_TRUE(handling.Create(kLayout, &parentWindow_));
+    ASSERT_TRUE(reflecting.Create(kLayout, &parentWindow_));
+    ReflectingSlider slider;
+    for (CWnd* window : {static_cast<CWnd*>(&handling), static_cast<CWnd*>(&reflecting)}) {
+        const HWND child =
+            CreateWindowExW(0, kCheckClass, L"", WS_CHILD, 0, 0, 5, 5, window->m_hWnd,
+                            reinterpret_cast<HMENU>(7), nullptr, nullptr);
+        if (window == &reflecting) slider.SubclassWindow(child);
+        window->SendMessage(WM_HSCROLL, MAKEWPARAM(5, 17), reinterpret_cast<LPARAM>(child));
+    }
+    EXPECT_EQ(handling.calls, (std::vector<std::string>{"scroll 5 17 from 7"}));
+    EXPECT_EQ(slider.reflected, 1);
+    EXPECT_TRUE(reflecting.calls.empty());
 }
 
 TEST_F(MessageMapTest, RunTimeClassesKnowTheirNamesAndBases) {

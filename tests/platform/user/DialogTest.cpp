@@ -330,6 +330,19 @@ TEST_F(DialogTest, DefaultProcessingAnswersWhatTheDialogProcedureLeaves) {
     EXPECT_TRUE(IsWindow(dialog));
 }
 
+TEST_F(DialogTest, MessageBoxClosesWithEscapeAndSpaceToo) {
+    for (UINT key : {VK_ESCAPE, VK_SPACE}) {
+        Type(key);
+        EXPECT_EQ(MessageBoxW(nullptr, L"text", L"caption", MB_OK), IDOK) << key;
+        EXPECT_EQ(host_.PendingSteps(), 0u);
+    }
+    Type('A');  // any other key leaves it open
+    Check([] { EXPECT_NE(GetActiveWindow(), nullptr); });
+    Type(VK_RETURN);
+    EXPECT_EQ(MessageBoxW(nullptr, L"text", L"caption", MB_OK), IDOK);
+    EXPECT_EQ(host_.PendingSteps(), 0u);
+}
+
 TEST_F(DialogTest, MessageBoxIsCentredOnItsOwnerAndClosesWithEnter) {
     const HWND owner = MakeTopLevel(At(100, 100, 456, 653));
     HWND box = nullptr;
