@@ -135,7 +135,8 @@ LRESULT ControlTest::HandleParent(HWND window, UINT message, WPARAM wParam, LPAR
             colourRequests_.push_back(reinterpret_cast<HWND>(lParam));
             SetTextColor(reinterpret_cast<HDC>(wParam), kLabelTextColour);
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            return reinterpret_cast<LRESULT>(labelBrush_);
+            return reinterpret_cast<LRESULT>(labelBrushOverride_ != nullptr ? labelBrushOverride_
+                                                                            : labelBrush_);
         case WM_COMMAND:
             notices_.push_back(
                 {message, HIWORD(wParam), LOWORD(wParam), reinterpret_cast<HWND>(lParam)});

@@ -44,6 +44,8 @@ class ControlTest : public ::testing::Test {
     std::vector<int> Codes(UINT message) const;
     void ClearNotices() { notices_.clear(); }
     int ColourRequests(HWND control) const;
+    // The brush the parent hands out for labels from now on; nullptr for its own.
+    void SetLabelBrush(HBRUSH brush) { labelBrushOverride_ = brush; }
 
     // A presented pixel of a control, in its own client coordinates.
     COLORREF Pixel(HWND control, int x, int y) const;
@@ -61,6 +63,7 @@ class ControlTest : public ::testing::Test {
 
     static ControlTest* current_;
     HBRUSH labelBrush_;
+    HBRUSH labelBrushOverride_ = nullptr;
     std::vector<Notice> notices_;
     std::vector<HWND> colourRequests_;
 };

@@ -80,6 +80,37 @@ TEST_F(StaticTest, WrapsLongTextAtWordBreaks) {
     EXPECT_GE(secondLine.first, 0) << "the text did not wrap onto a second line";
 }
 
+TEST_F(StaticTest, APatternBrushStartsAtTheLabelsOwnCorner) {
+    // A 2 x 1 pattern of two colours: the label's first column shows the first one
+    // wherever the label sits, here at an odd x.
+    HDC screen = GetDC(parent_);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP pattern = CreateCompatibleBitmap(screen, 2, 1);
+    HGDIOBJ previous = SelectObject(memory, pattern);
+    HBRUSH red = CreateSolidBrush(RGB(200, 0, 0));
+    HBRUSH blue = CreateSolidBrush(RGB(0, 0, 200));
+    const RECT left{0, 0, 1, 1};
+    const RECT right{1, 0, 2, 1};
+    FillRect(memory, &left, red);
+    FillRect(memory, &right, blue);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    ReleaseDC(parent_, screen);
+    HBRUSH patternBrush = CreatePatternBrush(pattern);
+
+    HWND label = Make(L"Static", L"", SS_LEFT, At(11, 10, 40, 13), 1017, WS_EX_TRANSPARENT);
+    SetLabelBrush(patternBrush);
+    InvalidateRect(label, nullptr, TRUE);
+    Settle();
+    EXPECT_EQ(Pixel(label, 0, 0), RGB(200, 0, 0));
+    EXPECT_EQ(Pixel(label, 1, 5), RGB(0, 0, 200));
+    SetLabelBrush(nullptr);
+    for (HGDIOBJ object : {static_cast<HGDIOBJ>(patternBrush), static_cast<HGDIOBJ>(red),
+                           static_cast<HGDIOBJ>(blue), static_cast<HGDIOBJ>(pattern)}) {
+        DeleteObject(object);
+    }
+}
+
 TEST_F(StaticTest, PassesClicksToItsParentAndAsksForNoKeys) {
     HWND label = Make(L"Static", L"Glow", SS_LEFT, At(10, 10, 80, 13), 1013);
     Settle();

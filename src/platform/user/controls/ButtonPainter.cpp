@@ -29,12 +29,15 @@ void ButtonPainter::Draw(ButtonKind kind, const ButtonState& state, UINT action)
 void ButtonPainter::DrawCheckBox(const ButtonState& state) const {
     RECT client;
     GetClientRect(window_, &client);
-    const ControlPainter painter(dc_);
     // Labels, check boxes and radio buttons all ask for the static colours.
-    painter.Fill(client, ParentBrush(window_, dc_, WM_CTLCOLORSTATIC));
-
+    ControlPainter(dc_).Fill(client, ParentBrush(window_, dc_, WM_CTLCOLORSTATIC));
     const int boxTop = client.top + (client.bottom - client.top - kBoxSize) / 2;
-    const RECT box{client.left, boxTop, client.left + kBoxSize, boxTop + kBoxSize};
+    DrawBox(RECT{client.left, boxTop, client.left + kBoxSize, boxTop + kBoxSize}, state);
+    DrawLabel(RECT{client.left + kTextLeft, client.top, client.right, client.bottom}, state);
+}
+
+void ButtonPainter::DrawBox(const RECT& box, const ButtonState& state) const {
+    const ControlPainter painter(dc_);
     painter.SunkenEdge(box);
     const RECT inside{box.left + 2, box.top + 2, box.right - 2, box.bottom - 2};
     const bool dim = state.pushed || !state.enabled;
@@ -43,22 +46,24 @@ void ButtonPainter::DrawCheckBox(const ButtonState& state) const {
         painter.CheckMark(box.left + 3, box.top + 3,
                           state.enabled ? classic::Text() : classic::kGrayText);
     }
+}
 
+void ButtonPainter::DrawLabel(RECT area, const ButtonState& state) const {
     const std::wstring text = TextOf(window_);
-    RECT textArea{client.left + kTextLeft, client.top, client.right, client.bottom};
+    const auto length = static_cast<int>(text.size());
     if (!state.enabled) SetTextColor(dc_, classic::kGrayText);
     const UINT format = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
-    DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &textArea, format);
-    if (state.focused && !text.empty()) {
-        RECT extent = textArea;
-        DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &extent, format | DT_CALCRECT);
-        const int height = extent.bottom - extent.top;
-        const int top = textArea.top + (textArea.bottom - textArea.top - height) / 2;
-        const RECT focus{extent.left - 1, std::max(client.top, top - 1),
-                         std::min(client.right, extent.right + 1),
-                         std::min(client.bottom, top + height + 1)};
-        painter.FocusFrame(focus);
-    }
+    DrawTextW(dc_, text.c_str(), length, &area, format);
+    if (!state.focused || text.empty()) return;
+    // The focus frame hugs the text, one pixel out, inside the button.
+    RECT extent = area;
+    DrawTextW(dc_, text.c_str(), length, &extent, format | DT_CALCRECT);
+    const int height = extent.bottom - extent.top;
+    const int top = area.top + (area.bottom - area.top - height) / 2;
+    const RECT focus{extent.left - 1, std::max(area.top, top - 1),
+                     std::min(area.right, extent.right + 1),
+                     std::min(area.bottom, top + height + 1)};
+    ControlPainter(dc_).FocusFrame(focus);
 }
 
 void ButtonPainter::DrawPushButton(const ButtonState& state) const {

@@ -20,6 +20,8 @@ class ButtonPainter {
 
   private:
     void DrawCheckBox(const ButtonState& state) const;
+    void DrawBox(const RECT& box, const ButtonState& state) const;
+    void DrawLabel(RECT area, const ButtonState& state) const;
     void DrawPushButton(const ButtonState& state) const;
     void DrawOwnerDrawn(const ButtonState& state, UINT action) const;
 

@@ -357,30 +357,34 @@ void ComboBoxControl::Paint(HDC dc) const {
     GetClientRect(window_, &client);
     const ControlPainter painter(dc);
     const bool enabled = IsWindowEnabled(window_) != FALSE;
-    const ObjectSelection font(dc, FontOf(window_));
-    const HBRUSH field = ParentBrush(window_, dc, enabled ? WM_CTLCOLORLISTBOX : WM_CTLCOLORSTATIC);
     painter.SunkenEdge(client);
     const RECT inside{client.left + 2, client.top + 2, client.right - 2, client.bottom - 2};
-    painter.Fill(inside, field);
-
+    painter.Fill(inside,
+                 ParentBrush(window_, dc, enabled ? WM_CTLCOLORLISTBOX : WM_CTLCOLORSTATIC));
     const RECT button{inside.right - kButtonWidth, inside.top, inside.right, inside.bottom};
     painter.Fill(button, classic::Face());
     painter.RaisedEdge(button);
     painter.Arrow(button, ArrowDirection::Down, enabled ? classic::Text() : classic::kGrayText);
+    PaintSelection(dc, RECT{inside.left + 1, inside.top + 1, button.left - 1, inside.bottom - 1},
+                   enabled);
+}
 
-    const RECT item{inside.left + 1, inside.top + 1, button.left - 1, inside.bottom - 1};
+void ComboBoxControl::PaintSelection(HDC dc, const RECT& area, bool enabled) const {
+    const ControlPainter painter(dc);
+    // A focused closed list shows its item selected, as a list box row would.
     const bool highlighted = focused_ && !dropped_ && enabled;
-    if (highlighted) painter.Fill(item, classic::kSelection);
+    if (highlighted) painter.Fill(area, classic::kSelection);
     if (selection_ >= 0) {
+        const ObjectSelection font(dc, FontOf(window_));
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, highlighted ? classic::kSelectionText
-                                     : (enabled ? classic::Text() : classic::kGrayText));
-        RECT text{item.left + 2, item.top, item.right, item.bottom};
+        const COLORREF normal = enabled ? classic::Text() : classic::kGrayText;
+        SetTextColor(dc, highlighted ? classic::kSelectionText : normal);
+        RECT text{area.left + 2, area.top, area.right, area.bottom};
         const std::wstring& label = SelectedText();
         DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &text,
                   DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
-    if (focused_ && !dropped_) painter.FocusFrame(item);
+    if (focused_ && !dropped_) painter.FocusFrame(area);
 }
 
 }  // namespace keldra::platform::user::controls

@@ -58,6 +58,7 @@ class ComboBoxControl : public ComboListOwner {
     void FocusChanged(bool focused);
     void Notify(int code) const;
     void Paint(HDC dc) const;
+    void PaintSelection(HDC dc, const RECT& area, bool enabled) const;
 
     HWND window_;
     int droppedHeight_;
