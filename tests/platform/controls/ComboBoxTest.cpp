@@ -317,5 +317,17 @@ TEST_F(ComboBoxTest, TheScrollBarArrowsScrollTheLongList) {
     EXPECT_EQ(Selection(), 7);
 }
 
+TEST_F(ComboBoxTest, DraggingTheScrollThumbScrollsTheList) {
+    Click(combo_, 50, 10);
+    const RECT list = ListRect();
+    const int bar = list.right - list.left - 9;
+    Press(List(), bar, 30);  // on the thumb, below the up arrow
+    MoveTo(List(), bar, 80);
+    Release(List(), bar, 80);
+    EXPECT_TRUE(Dropped()) << "a drag on the scroll bar closed the list";
+    ClickLine(0);
+    EXPECT_EQ(Selection(), 1) << "the first line shows the second item after the scroll";
+}
+
 }  // namespace
 }  // namespace keldra::platform::user::controls::testing

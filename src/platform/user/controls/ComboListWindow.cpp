@@ -60,10 +60,12 @@ void ComboListWindow::Open(int hot, int visibleLines, bool pressHeld) {
     MoveHot(hot);
     openingPressHeld_ = pressHeld;
     itemPressHeld_ = false;
+    thumbGrab_.reset();
     SetCapture(window_);
 }
 
 void ComboListWindow::Close() {
+    thumbGrab_.reset();
     openingPressHeld_ = false;
     itemPressHeld_ = false;
     if (GetCapture() == window_) ReleaseCapture();
@@ -118,7 +120,7 @@ ComboListWindow::ScrollPart ComboListWindow::ScrollPartAt(POINT point) const {
     const RECT thumb = ScrollThumb();
     if (point.y < thumb.top) return ScrollPart::PageUp;
     if (point.y >= thumb.bottom) return ScrollPart::PageDown;
-    return ScrollPart::None;
+    return ScrollPart::Thumb;
 }
 
 void ComboListWindow::ScrollTo(int top) {
@@ -140,12 +142,28 @@ void ComboListWindow::Scroll(ScrollPart part) {
         case ScrollPart::PageDown:
             ScrollTo(top_ + visibleLines_);
             break;
+        case ScrollPart::Thumb:
         case ScrollPart::None:
             break;
     }
 }
 
+void ComboListWindow::DragThumbTo(int y) {
+    const RECT bar = ScrollBarArea();
+    const RECT thumb = ScrollThumb();
+    const int track = bar.bottom - bar.top - 2 * kScrollBarWidth;
+    const int travel = track - (thumb.bottom - thumb.top);
+    if (travel <= 0) return;
+    const int hidden = Count() - visibleLines_;
+    const int offset = std::clamp(y - *thumbGrab_ - (bar.top + kScrollBarWidth), 0, travel);
+    ScrollTo((offset * hidden * 2 + travel) / (2 * travel));
+}
+
 void ComboListWindow::MouseMove(POINT point) {
+    if (thumbGrab_) {
+        DragThumbTo(point.y);
+        return;
+    }
     const int item = ItemAt(point);
     if (item >= 0 && item != hot_) {
         hot_ = item;
@@ -162,7 +180,9 @@ void ComboListWindow::MouseDown(POINT point) {
         return;
     }
     if (HasScrollBar() && Contains(ScrollBarArea(), point)) {
-        Scroll(ScrollPartAt(point));
+        const ScrollPart part = ScrollPartAt(point);
+        if (part == ScrollPart::Thumb) thumbGrab_ = point.y - ScrollThumb().top;
+        Scroll(part);
         return;
     }
     RECT client;
@@ -172,6 +192,7 @@ void ComboListWindow::MouseDown(POINT point) {
 }
 
 void ComboListWindow::MouseUp(POINT point) {
+    thumbGrab_.reset();
     const bool picking = openingPressHeld_ || itemPressHeld_;
     openingPressHeld_ = false;
     itemPressHeld_ = false;

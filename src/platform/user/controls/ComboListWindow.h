@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "platform/user/controls/ComboListOwner.h"
 
 namespace keldra::platform::user::controls {
@@ -28,7 +30,7 @@ class ComboListWindow {
     void MoveHot(int hot);
 
   private:
-    enum class ScrollPart { None, LineUp, LineDown, PageUp, PageDown };
+    enum class ScrollPart { None, LineUp, LineDown, PageUp, PageDown, Thumb };
 
     int Count() const;
     bool HasScrollBar() const { return Count() > visibleLines_; }
@@ -39,6 +41,7 @@ class ComboListWindow {
     ScrollPart ScrollPartAt(POINT point) const;
     void ScrollTo(int top);
     void Scroll(ScrollPart part);
+    void DragThumbTo(int y);
     void MouseMove(POINT point);
     void MouseDown(POINT point);
     void MouseUp(POINT point);
@@ -53,6 +56,7 @@ class ComboListWindow {
     int visibleLines_ = 1;
     bool openingPressHeld_ = false;
     bool itemPressHeld_ = false;
+    std::optional<int> thumbGrab_;  // where on the thumb a drag holds it
 };
 
 }  // namespace keldra::platform::user::controls
