@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cwchar>
-#include <cwctype>
 
 #include "platform/user/UserMetrics.h"
 #include "platform/user/controls/ClassicColours.h"
@@ -70,7 +69,7 @@ LRESULT ComboBoxControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_GETTEXT:
             return CopySelectionText(wParam, reinterpret_cast<LPWSTR>(lParam));
         case WM_GETTEXTLENGTH:
-            return static_cast<LRESULT>(SelectedText().size());
+            return static_cast<LRESULT>(items_.SelectedText().size());
         default:
             return ListMessage(message, wParam, lParam);
     }
@@ -86,20 +85,20 @@ LRESULT ComboBoxControl::ListMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return DeleteString(wParam);
         case CB_RESETCONTENT:
             Close(false);
-            items_.clear();
-            selection_ = -1;
+            items_.Clear();
             InvalidateRect(window_, nullptr, TRUE);
             return 0;
         case CB_GETCOUNT:
-            return static_cast<LRESULT>(items_.size());
+            return items_.Count();
         case CB_GETCURSEL:
-            return selection_ >= 0 ? selection_ : CB_ERR;
+            return items_.Selection() >= 0 ? items_.Selection() : CB_ERR;
         case CB_SETCURSEL:
             return SetCurSel(wParam);
         case CB_GETLBTEXT:
             return GetItemText(wParam, reinterpret_cast<LPWSTR>(lParam));
         case CB_GETLBTEXTLEN:
-            return IsValid(wParam) ? static_cast<LRESULT>(items_[wParam].size()) : CB_ERR;
+            return items_.IsValid(wParam) ? static_cast<LRESULT>(items_.All()[wParam].size())
+                                          : CB_ERR;
         case CB_SHOWDROPDOWN:
             if (wParam != 0 && !dropped_) Open(false);
             if (wParam == 0 && dropped_) Close(false);
@@ -115,42 +114,35 @@ LRESULT ComboBoxControl::ListMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT ComboBoxControl::AddString(int at, LPCWSTR text) {
     if (text == nullptr) return CB_ERR;
-    const int count = static_cast<int>(items_.size());
-    if (at > count) return CB_ERR;
-    const int index = at < 0 ? count : at;
-    items_.insert(items_.begin() + index, text);
-    if (selection_ >= index) ++selection_;
-    return index;
+    const int index = items_.Insert(at, text);
+    return index >= 0 ? index : CB_ERR;
 }
 
 LRESULT ComboBoxControl::DeleteString(WPARAM index) {
-    if (!IsValid(index)) return CB_ERR;
+    if (!items_.IsValid(index)) return CB_ERR;
     Close(false);
-    const int removed = static_cast<int>(index);
-    items_.erase(items_.begin() + removed);
-    if (selection_ == removed) selection_ = -1;
-    if (selection_ > removed) --selection_;
+    const int left = items_.Erase(index);
     InvalidateRect(window_, nullptr, TRUE);
-    return static_cast<LRESULT>(items_.size());
+    return left;
 }
 
 LRESULT ComboBoxControl::SetCurSel(WPARAM index) {
     // -1 or an index past the end clears the selection and answers CB_ERR.
-    selection_ = IsValid(index) ? static_cast<int>(index) : -1;
+    const int selection = items_.Select(index);
     InvalidateRect(window_, nullptr, TRUE);
-    return selection_ >= 0 ? selection_ : CB_ERR;
+    return selection >= 0 ? selection : CB_ERR;
 }
 
 LRESULT ComboBoxControl::GetItemText(WPARAM index, LPWSTR buffer) const {
-    if (!IsValid(index) || buffer == nullptr) return CB_ERR;
-    const std::wstring& item = items_[index];
+    if (!items_.IsValid(index) || buffer == nullptr) return CB_ERR;
+    const std::wstring& item = items_.All()[index];
     std::wmemcpy(buffer, item.c_str(), item.size() + 1);
     return static_cast<LRESULT>(item.size());
 }
 
 LRESULT ComboBoxControl::CopySelectionText(WPARAM size, LPWSTR buffer) const {
     if (buffer == nullptr || size == 0) return 0;
-    const std::wstring& text = SelectedText();
+    const std::wstring& text = items_.SelectedText();
     const std::size_t count = std::min<std::size_t>(text.size(), size - 1);
     std::wmemcpy(buffer, text.c_str(), count);
     buffer[count] = L'\0';
@@ -166,11 +158,6 @@ LRESULT ComboBoxControl::DialogCode(LPARAM message) const {
         code |= DLGC_WANTMESSAGE;
     }
     return code;
-}
-
-const std::wstring& ComboBoxControl::SelectedText() const {
-    static const std::wstring none;
-    return selection_ >= 0 ? items_[static_cast<std::size_t>(selection_)] : none;
 }
 
 void ComboBoxControl::Create() {
@@ -196,7 +183,7 @@ ComboListWindow* ComboBoxControl::List() const {
 int ComboBoxControl::FittingLines() const {
     const int room = droppedHeight_ - kClosedHeight - kListFrame;
     const int fit = std::max(1, room / ComboListWindow::kItemHeight);
-    return std::max(1, std::min(fit, static_cast<int>(items_.size())));
+    return std::max(1, std::min(fit, items_.Count()));
 }
 
 void ComboBoxControl::PlaceList(int lines) const {
@@ -218,7 +205,7 @@ void ComboBoxControl::Open(bool byMousePress) {
     dropped_ = true;
     const int lines = FittingLines();
     PlaceList(lines);
-    list->Open(selection_, lines, byMousePress);
+    list->Open(items_.Selection(), lines, byMousePress);
     InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -236,9 +223,9 @@ void ComboBoxControl::Close(bool accept) {
 void ComboBoxControl::ListAccepted(int index) {
     if (!dropped_) return;
     dropped_ = false;
-    const bool valid = index >= 0 && index < static_cast<int>(items_.size());
-    const bool changed = valid && index != selection_;
-    if (changed) selection_ = index;
+    const bool valid = index >= 0 && index < items_.Count();
+    const bool changed = valid && index != items_.Selection();
+    if (changed) items_.Select(static_cast<WPARAM>(index));
     Notify(CBN_SELENDOK);
     if (ComboListWindow* list = List()) list->Close();
     InvalidateRect(window_, nullptr, TRUE);
@@ -275,44 +262,24 @@ void ComboBoxControl::KeyDown(WPARAM key, bool alt) {
         if (key == VK_RETURN) Close(true);
         if (key == VK_ESCAPE) Close(false);
         ComboListWindow* list = List();
-        const int target = list != nullptr ? KeyTarget(key, list->Hot()) : -1;
+        const int target = list != nullptr ? items_.KeyTarget(key, list->Hot(), Page()) : -1;
         if (target >= 0) list->MoveHot(target);
         return;
     }
-    const int target = KeyTarget(key, selection_);
+    const int target = items_.KeyTarget(key, items_.Selection(), Page());
     if (target >= 0) Select(target);
 }
 
-int ComboBoxControl::KeyTarget(WPARAM key, int from) const {
-    const int last = static_cast<int>(items_.size()) - 1;
-    if (last < 0) return -1;
-    const int page = std::max(1, FittingLines() - 1);
-    const int start = from < 0 ? -1 : from;
-    switch (key) {
-        case VK_UP:
-        case VK_LEFT:
-            return std::max(0, start - 1);
-        case VK_DOWN:
-        case VK_RIGHT:
-            return std::min(last, start + 1);
-        case VK_PRIOR:
-            return std::max(0, start - page);
-        case VK_NEXT:
-            return std::min(last, std::max(0, start) + page);
-        case VK_HOME:
-            return 0;
-        case VK_END:
-            return last;
-        default:
-            return -1;
-    }
+int ComboBoxControl::Page() const {
+    // Page keys move by one line less than the open list shows.
+    return std::max(1, FittingLines() - 1);
 }
 
 void ComboBoxControl::Character(WPARAM character) {
     if (character < L' ') return;  // Enter, Escape, Tab and the like are keys, not letters
     ComboListWindow* list = dropped_ ? List() : nullptr;
-    const int from = list != nullptr ? list->Hot() : selection_;
-    const int target = NextStartingWith(static_cast<wchar_t>(character), from);
+    const int from = list != nullptr ? list->Hot() : items_.Selection();
+    const int target = items_.NextStartingWith(static_cast<wchar_t>(character), from);
     if (target < 0) return;
     if (list != nullptr) {
         list->MoveHot(target);
@@ -321,22 +288,9 @@ void ComboBoxControl::Character(WPARAM character) {
     }
 }
 
-int ComboBoxControl::NextStartingWith(wchar_t letter, int from) const {
-    const int count = static_cast<int>(items_.size());
-    const auto wanted = std::towlower(static_cast<wint_t>(letter));
-    for (int step = 1; step <= count; ++step) {
-        const int index = ((from < 0 ? -1 : from) + step) % count;
-        const std::wstring& item = items_[static_cast<std::size_t>(index)];
-        if (!item.empty() && std::towlower(static_cast<wint_t>(item.front())) == wanted) {
-            return index;
-        }
-    }
-    return -1;
-}
-
 void ComboBoxControl::Select(int index) {
-    if (index == selection_) return;
-    selection_ = index;
+    if (index == items_.Selection()) return;
+    items_.Select(static_cast<WPARAM>(index));
     InvalidateRect(window_, nullptr, TRUE);
     Notify(CBN_SELCHANGE);
 }
@@ -374,13 +328,13 @@ void ComboBoxControl::PaintSelection(HDC dc, const RECT& area, bool enabled) con
     // A focused closed list shows its item selected, as a list box row would.
     const bool highlighted = focused_ && !dropped_ && enabled;
     if (highlighted) painter.Fill(area, classic::kSelection);
-    if (selection_ >= 0) {
+    if (items_.Selection() >= 0) {
         const ObjectSelection font(dc, FontOf(window_));
         SetBkMode(dc, TRANSPARENT);
         const COLORREF normal = enabled ? classic::Text() : classic::kGrayText;
         SetTextColor(dc, highlighted ? classic::kSelectionText : normal);
         RECT text{area.left + 2, area.top, area.right, area.bottom};
-        const std::wstring& label = SelectedText();
+        const std::wstring& label = items_.SelectedText();
         DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &text,
                   DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/user/controls/ComboItems.h"
 #include "platform/user/controls/ComboListOwner.h"
 
 namespace keldra::platform::user::controls {
@@ -25,7 +26,7 @@ class ComboBoxControl : public ComboListOwner {
 
     // ComboListOwner
     HWND Combo() const override { return window_; }
-    const std::vector<std::wstring>& Items() const override { return items_; }
+    const std::vector<std::wstring>& Items() const override { return items_.All(); }
     void ListAccepted(int index) override;
     void ListCancelled() override;
 
@@ -37,8 +38,6 @@ class ComboBoxControl : public ComboListOwner {
     LRESULT GetItemText(WPARAM index, LPWSTR buffer) const;
     LRESULT CopySelectionText(WPARAM size, LPWSTR buffer) const;
     LRESULT DialogCode(LPARAM message) const;
-    bool IsValid(WPARAM index) const { return index < items_.size(); }
-    const std::wstring& SelectedText() const;
 
     void Create();
     void Destroy();
@@ -51,9 +50,7 @@ class ComboBoxControl : public ComboListOwner {
     void MouseDown();
     void KeyDown(WPARAM key, bool alt);
     void Character(WPARAM character);
-    // The index a navigation key leads to from `from`, or -1 for a key that does not move.
-    int KeyTarget(WPARAM key, int from) const;
-    int NextStartingWith(wchar_t letter, int from) const;
+    int Page() const;
     void Select(int index);
     void FocusChanged(bool focused);
     void Notify(int code) const;
@@ -62,8 +59,7 @@ class ComboBoxControl : public ComboListOwner {
 
     HWND window_;
     int droppedHeight_;
-    std::vector<std::wstring> items_;
-    int selection_ = -1;
+    ComboItems items_;
     HWND list_ = nullptr;
     bool dropped_ = false;
     bool focused_ = false;
