@@ -67,6 +67,8 @@ int MessageBoxWindow::Run(HWND owner, std::wstring text, std::wstring caption, U
     PumpUntilClosed(state);
     if (disableOwner) EnableWindow(owner, TRUE);
     DestroyWindow(box);
+    // The owner takes the keyboard back, with the focus it had before the box.
+    if (owner != nullptr) SetActiveWindow(owner);
     return IDOK;
 }
 

@@ -25,6 +25,8 @@ INT_PTR ModalLoop::Run(HWND dialog, HWND owner) {
     const INT_PTR result = HasEnded(dialog) ? GetWindowLongPtrW(dialog, DialogData::kResult) : -1;
     if (disableOwner) EnableWindow(owner, TRUE);
     DestroyWindow(dialog);
+    // The owner takes the keyboard back, with the focus it had before the run.
+    if (owner != nullptr) SetActiveWindow(owner);
     return result;
 }
 

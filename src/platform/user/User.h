@@ -69,6 +69,7 @@ BOOL GetCursorPos(LPPOINT point);
 HWND SetFocus(HWND window);
 HWND GetFocus();
 HWND GetActiveWindow();
+HWND SetActiveWindow(HWND window);
 short GetKeyState(int vk);
 UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC callback);
 BOOL KillTimer(HWND window, UINT_PTR id);

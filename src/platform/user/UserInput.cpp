@@ -67,6 +67,14 @@ HWND GetActiveWindow() {
     return Manager().Active();
 }
 
+HWND SetActiveWindow(HWND window) {
+    const HWND previous = Manager().Active();
+    const HWND top = Manager().TopLevelOf(window);
+    if (top == nullptr || !IsWindowVisible(top) || !IsWindowEnabled(top)) return nullptr;
+    Manager().Activate(top);
+    return previous;
+}
+
 short GetKeyState(int vk) {
     return Manager().Input().IsKeyDown(vk) ? static_cast<short>(0x8000) : short{0};
 }

@@ -330,6 +330,29 @@ TEST_F(DialogTest, DefaultProcessingAnswersWhatTheDialogProcedureLeaves) {
     EXPECT_TRUE(IsWindow(dialog));
 }
 
+TEST_F(DialogTest, AfterAMessageBoxTheOwnerHasTheKeyboardAndItsFocusBack) {
+    HWND focusAfter = nullptr;
+    HWND activeAfter = nullptr;
+    HWND focused = nullptr;
+    Check([&] {
+        focused = GetDlgItem(page_, kPageLast);
+        SetFocus(focused);
+    });
+    Check([&] {
+        MessageBoxW(main_, L"CONFIG.INI could not be saved.", L"Keldra", MB_OK | MB_ICONERROR);
+        focusAfter = GetFocus();
+        activeAfter = GetActiveWindow();
+    });
+    Type(VK_RETURN);  // closes the box, inside its own run
+    Type(VK_RETURN);  // reaches the page again
+    Check([&] { EndDialog(main_, IDCANCEL); });
+    EXPECT_EQ(RunWithPage(), IDCANCEL);
+    EXPECT_EQ(activeAfter, main_);
+    EXPECT_EQ(focusAfter, focused);
+    const std::vector<std::pair<HWND, int>> expected{{page_, IDOK}};
+    EXPECT_EQ(Commands(), expected);
+}
+
 TEST_F(DialogTest, MessageBoxClosesWithEscapeAndSpaceToo) {
     for (UINT key : {VK_ESCAPE, VK_SPACE}) {
         Type(key);
