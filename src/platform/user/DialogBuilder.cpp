@@ -55,8 +55,7 @@ gdi::Rect DialogBuilder::PlaceDialog(const DialogTemplate& layout, HWND parent) 
     gdi::Rect rect = DialogUnits::ToPixels(layout.x, layout.y, layout.cx, layout.cy);
     if (layout.style & WS_CHILD) return rect;
     if (layout.style & DS_CENTER) {
-        const host::Host* host = WindowManager::Instance().Host();
-        const gdi::Rect screen = host != nullptr ? host->ScreenRect() : gdi::Rect{0, 0, 1920, 1080};
+        const gdi::Rect screen = WindowManager::Instance().ScreenRect();
         return gdi::Rect::FromSize(screen.left + (screen.Width() - rect.Width()) / 2,
                                    screen.top + (screen.Height() - rect.Height()) / 2, rect.Width(),
                                    rect.Height());

@@ -4,6 +4,7 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/user/User.h"
+#include "platform/user/WindowManager.h"
 
 namespace keldra::platform::user {
 
@@ -105,7 +106,8 @@ MessageBoxWindow::Layout MessageBoxWindow::Measure(const State& state) {
 gdi::Rect MessageBoxWindow::CentreOn(HWND owner, const gdi::Rect& size) {
     RECT around{0, 0, 0, 0};
     if (owner == nullptr || !GetWindowRect(owner, &around)) {
-        around = {0, 0, GetDeviceCaps(nullptr, HORZRES), GetDeviceCaps(nullptr, VERTRES)};
+        const gdi::Rect screen = WindowManager::Instance().ScreenRect();
+        around = {screen.left, screen.top, screen.right, screen.bottom};
     }
     const int left = (around.left + around.right - size.Width()) / 2;
     const int top = (around.top + around.bottom - size.Height()) / 2;

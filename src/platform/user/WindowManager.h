@@ -40,6 +40,10 @@ class WindowManager {
     void SetHost(host::Host* host);
     host::Host* Host() const { return host_; }
     std::uint64_t Now() const { return host_ != nullptr ? host_->Now() : 0; }
+    // The host's screen; without a host, the size a headless host starts with.
+    Rect ScreenRect() const {
+        return host_ != nullptr ? host_->ScreenRect() : Rect{0, 0, 1920, 1080};
+    }
 
     Window* Find(HWND handle) const;
     const std::vector<HWND>& TopLevels() const { return topLevels_; }
