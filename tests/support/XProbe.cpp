@@ -40,4 +40,30 @@ long XProbe::ScreenPixel(const std::string& display, int x, int y) {
     return pixel;
 }
 
+std::vector<std::pair<long, long>> XProbe::IconSizes(const std::string& display,
+                                                     unsigned long window) {
+    std::vector<std::pair<long, long>> sizes;
+    const DisplayPtr connection(XOpenDisplay(display.c_str()));
+    if (!connection) return sizes;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    const Atom icon = XInternAtom(connection.get(), "_NET_WM_ICON", True);
+    if (icon == 0 ||
+        XGetWindowProperty(connection.get(), window, icon, 0, 1 << 20, False, AnyPropertyType,
+                           &type, &format, &count, &remaining, &data) != Success) {
+        return sizes;
+    }
+    const auto* values = reinterpret_cast<const unsigned long*>(data);  // format 32 comes as longs
+    for (unsigned long at = 0; format == 32 && at + 2 <= count;) {
+        const long width = static_cast<long>(values[at]);
+        const long height = static_cast<long>(values[at + 1]);
+        sizes.emplace_back(width, height);
+        at += 2 + static_cast<unsigned long>(width * height);
+    }
+    if (data != nullptr) XFree(data);
+    return sizes;
+}
+
 }  // namespace keldra::testing

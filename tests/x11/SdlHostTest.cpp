@@ -113,8 +113,8 @@ class SdlHostTest : public ::testing::Test {
         auto pixels =
             gdi::Surface::Create(kPlace.Width(), kPlace.Height(), gdi::PixelFormat::Colour);
         pixels->Fill(pixels->Bounds(), colour);
-        host_->Show(kWindow,
-                    NativeWindowState{kPlace, L"Keldra test \uD55C", nullptr, TestShape()});
+        host_->Show(kWindow, NativeWindowState{kPlace, L"Keldra test \uD55C", nullptr, TestShape(),
+                                               nullptr});
         host_->Present(kWindow, *pixels);
         std::string id;
         PumpUntil([&] {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -91,6 +92,8 @@ class SdlWindowLayerTest : public ::testing::Test {
         CombineRgn(shape, shape, corner, RGN_DIFF);
         DeleteObject(corner);
         SetWindowRgn(window_, shape, TRUE);
+        SendMessageW(window_, WM_SETICON, ICON_BIG,
+                     reinterpret_cast<LPARAM>(LoadIcon(nullptr, MAKEINTRESOURCE(128))));
         ShowWindow(window_, SW_SHOW);
         Pump(std::chrono::milliseconds(300));
     }
@@ -122,6 +125,17 @@ TEST_F(SdlWindowLayerTest, AClickReachesTheWindowAtItsClientPoint) {
     EXPECT_EQ(down[0].y, 40);
     EXPECT_EQ(up[0].x, 50);
     EXPECT_EQ(up[0].y, 40);
+}
+
+TEST_F(SdlWindowLayerTest, TheWindowCarriesItsIconInEverySize) {
+    ShowShapedWindow();
+    std::string id =
+        testing::RunProgram("/usr/bin/xdotool", {"search", "--name", "^Keldra layer test$"}).out;
+    ASSERT_FALSE(id.empty());
+    id.resize(id.find('\n'));
+    auto sizes = testing::XProbe::IconSizes(xvfb_.Display(), std::stoul(id));
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (std::vector<std::pair<long, long>>{{16, 16}, {32, 32}, {48, 48}}));
 }
 
 TEST_F(SdlWindowLayerTest, AClickOnTheCutCornerDoesNotReachTheWindow) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/gdi/IconImage.h"
 #include "platform/gdi/Region.h"
 #include "platform/gdi/Surface.h"
 #include "platform/host/HostEvents.h"
@@ -19,6 +20,8 @@ struct NativeWindowState {
     std::wstring title;
     HICON icon = nullptr;
     std::optional<gdi::Region> shape;  // window coordinates; none: the whole rectangle
+    // The icon's pictures in every size it has; nullptr for none.
+    std::shared_ptr<const std::vector<gdi::IconImage>> iconPictures;
 };
 
 class Host {
@@ -34,6 +37,8 @@ class Host {
     virtual void SetTitle(HWND window, const std::wstring& title) = 0;
     virtual void SetShape(HWND window, const std::optional<gdi::Region>& shape) = 0;
     virtual void SetMinimized(HWND window, bool minimized) = 0;
+    // A new icon for a window that is shown already.
+    virtual void SetIcon(HWND /*window*/, std::shared_ptr<const std::vector<gdi::IconImage>> /*pictures*/) {}
     // The window's pixels have changed; pixels is its whole surface.
     virtual void Present(HWND window, const gdi::Surface& pixels) = 0;
     virtual void SetMouseCapture(bool captured) = 0;

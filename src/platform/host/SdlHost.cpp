@@ -93,8 +93,14 @@ void SdlHost::Show(HWND window, const NativeWindowState& state) {
         native = created.get();
         windows_.emplace(window, std::move(created));
         native->SetShape(state.shape);
+        if (state.iconPictures) native->SetIcon(*state.iconPictures);
     }
     native->Show();
+}
+
+void SdlHost::SetIcon(HWND window, std::shared_ptr<const std::vector<gdi::IconImage>> pictures) {
+    SdlWindow* native = Find(window);
+    if (native != nullptr && pictures) native->SetIcon(*pictures);
 }
 
 void SdlHost::Hide(HWND window) {

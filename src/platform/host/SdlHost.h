@@ -30,6 +30,7 @@ class SdlHost final : public Host {
     void SetTitle(HWND window, const std::wstring& title) override;
     void SetShape(HWND window, const std::optional<gdi::Region>& shape) override;
     void SetMinimized(HWND window, bool minimized) override;
+    void SetIcon(HWND window, std::shared_ptr<const std::vector<gdi::IconImage>> pictures) override;
     void Present(HWND window, const gdi::Surface& pixels) override;
     void SetMouseCapture(bool captured) override;
     std::uint64_t Now() const override { return SDL_GetTicks64(); }

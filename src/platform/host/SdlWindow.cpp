@@ -4,7 +4,40 @@
 
 #include "platform/host/SdlShape.h"
 
+#if defined(SDL_VIDEO_DRIVER_X11)
+#include <SDL_syswm.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#endif
+
 namespace keldra::platform::host {
+
+namespace {
+
+// SDL hands one picture to the desktop; on X11 the window can carry every size at once,
+// so the task bar and the window switcher each get a sharp one.
+void SetAllIconSizes([[maybe_unused]] SDL_Window* window,
+                     [[maybe_unused]] const std::vector<gdi::IconImage>& pictures) {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) return;
+    std::vector<unsigned long> property;  // width, height, then ARGB pixels, per picture
+    for (const gdi::IconImage& picture : pictures) {
+        property.push_back(static_cast<unsigned long>(picture.width));
+        property.push_back(static_cast<unsigned long>(picture.height));
+        property.insert(property.end(), picture.argb.begin(), picture.argb.end());
+    }
+    Display* display = info.info.x11.display;
+    XChangeProperty(display, info.info.x11.window, XInternAtom(display, "_NET_WM_ICON", False),
+                    XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(property.data()),
+                    static_cast<int>(property.size()));
+    XFlush(display);
+#endif
+}
+
+}  // namespace
 
 std::unique_ptr<SdlWindow> SdlWindow::Create(const gdi::Rect& screenRect,
                                              const std::string& titleUtf8, bool shaped) {
@@ -62,8 +95,16 @@ void SdlWindow::SetTitle(const std::string& titleUtf8) {
     SDL_SetWindowTitle(window_, titleUtf8.c_str());
 }
 
-void SdlWindow::SetIcon(SDL_Surface* icon) {
-    SDL_SetWindowIcon(window_, icon);
+void SdlWindow::SetIcon(const std::vector<gdi::IconImage>& pictures) {
+    if (pictures.empty()) return;
+    const auto largest =
+        std::max_element(pictures.begin(), pictures.end(),
+                         [](const auto& a, const auto& b) { return a.width < b.width; });
+    SdlSurfacePtr surface(SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<std::uint32_t*>(largest->argb.data()), largest->width, largest->height, 32,
+        largest->width * 4, SDL_PIXELFORMAT_ARGB8888));
+    if (surface) SDL_SetWindowIcon(window_, surface.get());
+    SetAllIconSizes(window_, pictures);
 }
 
 void SdlWindow::Show() {

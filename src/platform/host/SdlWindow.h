@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gdi/IconImage.h"
 #include "platform/gdi/Region.h"
 #include "platform/gdi/Surface.h"
 
@@ -33,7 +34,8 @@ class SdlWindow {
     void SetShape(const std::optional<gdi::Region>& region);
     void Place(const gdi::Rect& screenRect);
     void SetTitle(const std::string& titleUtf8);
-    void SetIcon(SDL_Surface* icon);
+    // Every size of the icon: the desktop picks the one it needs (task bar, switcher).
+    void SetIcon(const std::vector<gdi::IconImage>& pictures);
     void Show();
     void Hide();
     void Minimize();

@@ -7,4 +7,5 @@
 #include "platform/kernel/Resources.h"
 #include "platform/kernel/WinTypes.h"
 #include "platform/user/User.h"
+#include "platform/user/UserIcons.h"
 #include "platform/user/UserTypes.h"

@@ -3,10 +3,12 @@
 #include <cwchar>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/user/IconTable.h"
 #include "platform/user/SystemColours.h"
 #include "platform/user/User.h"
 #include "platform/user/WindowManager.h"
 
+using keldra::platform::user::IconTable;
 using keldra::platform::user::SystemColours;
 using keldra::platform::user::Window;
 using keldra::platform::user::WindowManager;
@@ -96,6 +98,10 @@ LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
             const std::size_t which = wParam != 0 ? 1 : 0;
             const HICON previous = w->icons[which];
             w->icons[which] = reinterpret_cast<HICON>(lParam);
+            if (w->shownOnHost && WindowManager::Instance().Host() != nullptr) {
+                const HICON shown = w->icons[1] != nullptr ? w->icons[1] : w->icons[0];
+                WindowManager::Instance().Host()->SetIcon(window, IconTable::Instance().Find(shown));
+            }
             return reinterpret_cast<LRESULT>(previous);
         }
         case WM_ACTIVATE:

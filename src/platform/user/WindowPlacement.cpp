@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/user/IconTable.h"
 #include "platform/user/WindowManager.h"
 
 namespace keldra::platform::user {
@@ -76,7 +77,8 @@ void WindowPlacement::SetMinimized(Window& window, bool minimized) {
 void WindowPlacement::ShowOnHost(Window& window) {
     host::Host* host = manager_.Host();
     if (host == nullptr) return;
-    host->Show(window.handle, {window.rect, window.text, window.icons[0], window.shape});
+    const HICON icon = window.icons[1] != nullptr ? window.icons[1] : window.icons[0];
+    host->Show(window.handle, {window.rect, window.text, icon, window.shape, IconTable::Instance().Find(icon)});
     if (window.minimized) host->SetMinimized(window.handle, true);
     window.shownOnHost = true;
     window.needsPresent = true;
