@@ -28,6 +28,9 @@ std::vector<Seen> g_seen;
 LRESULT CALLBACK RecordingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_LBUTTONDOWN:
+            SetCapture(window);  // as a dragged surface does
+            [[fallthrough]];
+        case WM_MOUSEMOVE:
         case WM_LBUTTONUP:
             g_seen.push_back(
                 {message, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
@@ -136,6 +139,26 @@ TEST_F(SdlWindowLayerTest, TheWindowCarriesItsIconInEverySize) {
     auto sizes = testing::XProbe::IconSizes(xvfb_.Display(), std::stoul(id));
     std::sort(sizes.begin(), sizes.end());
     EXPECT_EQ(sizes, (std::vector<std::pair<long, long>>{{16, 16}, {32, 32}, {48, 48}}));
+}
+
+TEST_F(SdlWindowLayerTest, ACapturedDragKeepsItsMessagesOutsideTheWindow) {
+    ShowShapedWindow();
+    testing::RunProgram("/usr/bin/xdotool",
+                        {"mousemove", "--sync", "150", "120", "mousedown", "1"});
+    Pump(std::chrono::milliseconds(200));
+    testing::RunProgram("/usr/bin/xdotool", {"mousemove", "--sync", "450", "400"});
+    Pump(std::chrono::milliseconds(200));
+    testing::RunProgram("/usr/bin/xdotool", {"mouseup", "1"});
+    Pump(std::chrono::milliseconds(300));
+    ReleaseCapture();
+    const auto moves = SeenOf(WM_MOUSEMOVE);
+    ASSERT_FALSE(moves.empty());
+    EXPECT_EQ(moves.back().x, 350) << "client coordinates beyond the window's right edge";
+    EXPECT_EQ(moves.back().y, 320);
+    const auto up = SeenOf(WM_LBUTTONUP);
+    ASSERT_EQ(up.size(), 1u);
+    EXPECT_EQ(up[0].x, 350);
+    EXPECT_EQ(up[0].y, 320);
 }
 
 TEST_F(SdlWindowLayerTest, AClickOnTheCutCornerDoesNotReachTheWindow) {
