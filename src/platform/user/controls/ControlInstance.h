@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 namespace keldra::platform::user::controls {
 
 constexpr int kInstanceSlot = 0;
@@ -14,13 +16,16 @@ template <class Control>
 LRESULT CALLBACK ControlProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* control = reinterpret_cast<Control*>(GetWindowLongPtrW(window, kInstanceSlot));
     if (control == nullptr && message == WM_NCCREATE) {
-        control = new Control(window, *reinterpret_cast<const CREATESTRUCTW*>(lParam));
-        SetWindowLongPtrW(window, kInstanceSlot, reinterpret_cast<LONG_PTR>(control));
+        auto made =
+            std::make_unique<Control>(window, *reinterpret_cast<const CREATESTRUCTW*>(lParam));
+        control = made.get();
+        // The window owns the object from here until WM_NCDESTROY.
+        SetWindowLongPtrW(window, kInstanceSlot, reinterpret_cast<LONG_PTR>(made.release()));
     }
     if (control == nullptr) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, kInstanceSlot, 0);
-        delete control;
+        const std::unique_ptr<Control> owned(control);
         return DefWindowProcW(window, message, wParam, lParam);
     }
     return control->Handle(message, wParam, lParam);
