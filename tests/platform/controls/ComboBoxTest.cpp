@@ -182,6 +182,17 @@ TEST_F(ComboBoxTest, PressDragReleaseOntoAnItemPicksIt) {
     EXPECT_EQ(Selection(), 6);
 }
 
+TEST_F(ComboBoxTest, APressDraggedBelowTheListScrollsItemsIntoView) {
+    Press(combo_, 50, 10);
+    const int below = ListRect().bottom - ListRect().top + 10;
+    for (int move = 0; move < 8; ++move) MoveTo(List(), 20, below + move);
+    const POINT last = OnLine(6);
+    MoveTo(List(), last.x, last.y);
+    Release(List(), last.x, last.y);
+    EXPECT_FALSE(Dropped());
+    EXPECT_EQ(Selection(), 7) << "the bottom line shows the last item after the scroll";
+}
+
 TEST_F(ComboBoxTest, AReleaseBackOnTheComboKeepsTheListOpen) {
     Press(combo_, 50, 10);
     Release(combo_, 50, 10);

@@ -164,6 +164,12 @@ void ComboListWindow::MouseMove(POINT point) {
         DragThumbTo(point.y);
         return;
     }
+    // A press dragged past the bottom brings the next items into view, one per move.
+    const bool pressHeld = openingPressHeld_ || itemPressHeld_;
+    if (pressHeld && point.y >= ItemArea().bottom && hot_ + 1 < Count()) {
+        MoveHot(hot_ + 1);
+        return;
+    }
     const int item = ItemAt(point);
     if (item >= 0 && item != hot_) {
         hot_ = item;
