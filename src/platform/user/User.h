@@ -19,6 +19,8 @@ HWND GetWindow(HWND window, UINT relation);
 BOOL IsChild(HWND parent, HWND window);
 HWND GetDlgItem(HWND dialog, int id);
 int GetDlgCtrlID(HWND window);
+// The name of the window's class, cut to fit the buffer; 0 for no window.
+int GetClassNameW(HWND window, LPWSTR buffer, int size);
 LONG_PTR GetWindowLongPtrW(HWND window, int index);
 LONG_PTR SetWindowLongPtrW(HWND window, int index, LONG_PTR value);
 BOOL SetWindowTextW(HWND window, LPCWSTR text);
@@ -81,6 +83,7 @@ BOOL KillTimer(HWND window, UINT_PTR id);
 #define SetWindowLongPtr SetWindowLongPtrW
 #define SetWindowText SetWindowTextW
 #define GetWindowText GetWindowTextW
+#define GetClassName GetClassNameW
 #define GetWindowTextLength GetWindowTextLengthW
 #define SendMessage SendMessageW
 #define PostMessage PostMessageW

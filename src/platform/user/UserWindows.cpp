@@ -109,6 +109,16 @@ HWND GetDlgItem(HWND dialog, int id) {
     return nullptr;
 }
 
+int GetClassNameW(HWND window, LPWSTR buffer, int size) {
+    const Window* w = Find(window);
+    if (w == nullptr || w->windowClass == nullptr || buffer == nullptr || size <= 0) return 0;
+    const std::wstring& name = w->windowClass->name;
+    const int copied = std::min(static_cast<int>(name.size()), size - 1);
+    std::wmemcpy(buffer, name.c_str(), static_cast<std::size_t>(copied));
+    buffer[copied] = L'\0';
+    return copied;
+}
+
 int GetDlgCtrlID(HWND window) {
     const Window* w = Find(window);
     return w != nullptr && w->IsChild() ? w->id : 0;
