@@ -71,6 +71,7 @@ BOOL SkinnedTestDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     SkinnedSurface::SetUp(*this, m_bmpBack, m_brBack, bitmapId_, placement_);
     if (GetDlgItem(kButton) != nullptr) {
+        m_button.SetWindowText(L"Graphic");
         m_button.SetSkin(30, 60, 161, 162, 163);
         m_slider.LoadSkinBitmaps(159, 160);
         m_slider.InitRange(0, 4100, FALSE);
