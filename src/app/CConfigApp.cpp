@@ -1,0 +1,21 @@
+#include "app/CConfigApp.h"
+
+#include <commctrl.h>
+
+#include "app/CConfigDlg.h"
+
+CConfigApp::CConfigApp() : CWinApp(L"Keldra") {}
+
+BOOL CConfigApp::InitInstance() {
+    InitCommonControls();  // the pages' sliders and lists
+    CWinApp::InitInstance();
+    AfxEnableControlContainer();
+
+    CConfigDlg dialog;
+    m_pMainWnd = &dialog;
+    m_nModalResult = dialog.DoModal();
+    m_pMainWnd = nullptr;  // the window object ends here; nobody may reach it afterwards
+
+    // No message loop: the program ends now that the dialog has closed.
+    return FALSE;
+}

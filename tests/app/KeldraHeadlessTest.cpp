@@ -1,0 +1,100 @@
+// keldra-headless as scripts and tests use it: the real editor played by a script.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "support/PngImage.h"
+#include "support/ProgramRun.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+using keldra::testing::PngImage;
+using keldra::testing::ProgramOutput;
+using keldra::testing::ReadBytes;
+using keldra::testing::TempFolder;
+using keldra::testing::WriteBytes;
+
+class KeldraHeadlessTest : public ::testing::Test {
+  protected:
+    // Runs keldra-headless in the test's game folder with the script as a file.
+    ProgramOutput Play(const std::string& script) {
+        WriteBytes(folder_ / "script.txt", script);
+        const auto previous = std::filesystem::current_path();
+        std::filesystem::current_path(folder_.Path());
+        ProgramOutput result =
+            keldra::testing::RunProgram(KELDRA_HEADLESS_PATH, {(folder_ / "script.txt").string()});
+        std::filesystem::current_path(previous);
+        return result;
+    }
+    std::vector<std::string> Lines(const std::string& text) const {
+        std::vector<std::string> lines;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        return lines;
+    }
+    TempFolder folder_;
+};
+
+TEST_F(KeldraHeadlessTest, AMalformedScriptRunsNothing) {
+    const ProgramOutput result = Play("state\nclick 1\n");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("line 2"), std::string::npos) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "CONFIG.INI")) << "the editor never started";
+}
+
+TEST_F(KeldraHeadlessTest, StateReportsTheOpenEditorAndTheRunEndsStillOpen) {
+    const ProgramOutput result = Play("state\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    const auto lines = Lines(result.out);
+    ASSERT_EQ(lines.size(), 2u) << result.out;
+    EXPECT_EQ(lines[0],
+              "{\"open\":true,\"result\":null,\"window\":{\"x\":0,\"y\":0,\"minimized\":false},"
+              "\"page\":\"graphic\","
+              "\"focus\":1051,\"graphic\":{},\"interface\":{},\"sound\":{}}");
+    EXPECT_EQ(lines[1], "still open");
+    EXPECT_EQ(ReadBytes(folder_ / "CONFIG.INI").size(), 3202u);
+}
+
+TEST_F(KeldraHeadlessTest, AfterOkOnlyStateStillReports) {
+    const ProgramOutput result = Play("click 300 625\nclick 440 20\nstate\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    const auto lines = Lines(result.out);
+    ASSERT_EQ(lines.size(), 2u) << result.out;
+    EXPECT_NE(lines[0].find("\"open\":false,\"result\":\"ok\""), std::string::npos) << lines[0];
+    EXPECT_EQ(lines[1], "closed ok");
+}
+
+TEST_F(KeldraHeadlessTest, DragMovesTheWindowAndTabsAndEscapeWork) {
+    const ProgramOutput result = Play("drag 60 40 90 60\nclick 180 72\nstate\nkey ESCAPE\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    const auto lines = Lines(result.out);
+    ASSERT_EQ(lines.size(), 2u) << result.out;
+    EXPECT_NE(lines[0].find("\"window\":{\"x\":30,\"y\":20,"), std::string::npos) << lines[0];
+    // The window moved, so the Sound tab is now at (181 + 30, 72 + 20): the click missed it.
+    EXPECT_NE(lines[0].find("\"page\":\"graphic\""), std::string::npos) << lines[0];
+    EXPECT_EQ(lines[1], "closed cancel");
+}
+
+TEST_F(KeldraHeadlessTest, ASnapshotIsTheShapedWindowWithTransparentCorners) {
+    const ProgramOutput result = Play("snapshot shot.png\nscreen screen.png\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    const auto shot = PngImage::Read(folder_ / "shot.png");
+    ASSERT_TRUE(shot);
+    EXPECT_EQ(shot->width, 456);
+    EXPECT_EQ(shot->height, 653);
+    long opaque = 0;
+    for (int y = 0; y < shot->height; ++y) {
+        for (int x = 0; x < shot->width; ++x) opaque += shot->AlphaAt(x, y) == 255 ? 1 : 0;
+    }
+    EXPECT_EQ(opaque, 293266);
+    EXPECT_EQ(shot->AlphaAt(0, 0), 0);
+    const auto screen = PngImage::Read(folder_ / "screen.png");
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(screen->width, 1920);
+    EXPECT_EQ(screen->height, 1080);
+}
+
+}  // namespace
