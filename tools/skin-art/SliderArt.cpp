@@ -44,7 +44,7 @@ Canvas SliderArt::PaintChannel() {
     const RoundedBox groove(4, 9, kChannelWidth - 5.0, 16, 3.5);
     ShapePainter(canvas).Fill(
         {0, 0, kChannelWidth, kChannelHeight}, [&groove](Vec2 p) { return groove.Distance(p); },
-        [&groove](Vec2 p, double) {
+        [](Vec2 p, double) {
             // Deeper at the top, where the rim's shadow falls.
             const double t = std::clamp((p.y - 9) / 7, 0.0, 1.0);
             return Colour{6, 5, 4}.Mixed({30, 22, 16}, t);

@@ -65,8 +65,8 @@ HWND PaintController::FirstToPaintIn(HWND handle) const {
     if (window == nullptr || !window->IsVisibleFlag() || window->minimized) return nullptr;
     if (!window->update.IsEmpty()) return handle;
     // Lower siblings first, so that where children overlap the topmost ends up in front.
-    for (HWND child : std::views::reverse(window->children)) {
-        if (HWND found = FirstToPaintIn(child)) return found;
+    for (auto child = window->children.rbegin(); child != window->children.rend(); ++child) {
+        if (HWND found = FirstToPaintIn(*child)) return found;
     }
     return nullptr;
 }
