@@ -147,6 +147,12 @@
 #define VK_UP 0x26
 #define VK_RIGHT 0x27
 #define VK_DOWN 0x28
+#ifndef VK_ADD
+#define VK_ADD 0x6B
+#define VK_SUBTRACT 0x6D
+#define VK_OEM_PLUS 0xBB
+#define VK_OEM_MINUS 0xBD
+#endif
 
 // WM_GETDLGCODE answers.
 #define DLGC_WANTARROWS 0x0001u

@@ -23,6 +23,14 @@ WPARAM CharacterOf(WPARAM vk, bool shift) {
             return L'\b';
         case VK_SPACE:
             return L' ';
+        case VK_ADD:
+            return L'+';
+        case VK_SUBTRACT:
+            return L'-';
+        case VK_OEM_PLUS:  // the '=' key, '+' with Shift
+            return shift ? L'+' : L'=';
+        case VK_OEM_MINUS:
+            return shift ? L'_' : L'-';
         default:
             break;
     }

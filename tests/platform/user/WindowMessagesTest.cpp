@@ -185,6 +185,18 @@ TEST_F(KeyboardTest, FocusChangesAreAnnouncedAndKeysGoToTheFocus) {
     EXPECT_EQ(keys, expected);
     EXPECT_GE(GetKeyState(VK_SHIFT), 0);  // released again
 
+    // The keys a check box listens to as characters: '+' and '=' tick it, '-' unticks it.
+    ClearLog();
+    host_.TypeKey(VK_OEM_PLUS, host::HeadlessHost::kShift);
+    host_.TypeKey(VK_OEM_PLUS);
+    host_.TypeKey(VK_OEM_MINUS);
+    host_.TypeKey(VK_ADD);
+    host_.TypeKey(VK_SUBTRACT);
+    host_.Settle();
+    std::vector<WPARAM> characters;
+    for (const Received& r : Log({WM_CHAR})) characters.push_back(r.wParam);
+    EXPECT_EQ(characters, (std::vector<WPARAM>{L'+', L'=', L'-', L'+', L'-'}));
+
     DestroyWindow(second);
     EXPECT_EQ(GetFocus(), nullptr);
 }
