@@ -77,9 +77,10 @@ BOOL SkinnedTestDialog::OnInitDialog() {
         m_slider.InitRange(0, 4100, FALSE);
         m_plainSlider.SetRange(0, 4100);
         // The nested label sits 10 x 6 pixels into its panel.
-        nestedLabel = CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 10, 6, 80, 20,
+        HWND nested = CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 10, 6, 80, 20,
                                       GetDlgItem(kPanel)->m_hWnd,
                                       reinterpret_cast<HMENU>(kNestedLabel), nullptr, nullptr);
+        m_nestedLabel.SubclassWindow(nested);
     }
     return TRUE;
 }
@@ -89,6 +90,8 @@ void SkinnedTestDialog::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, kButton, m_button);
     DDX_Control(dx, kSlider, m_slider);
     DDX_Control(dx, kPlainSlider, m_plainSlider);
+    DDX_Control(dx, kLabel, m_label);
+    DDX_Control(dx, kCheck, m_check);
 }
 
 BOOL SkinnedTestDialog::OnEraseBkgnd(CDC* dc) {

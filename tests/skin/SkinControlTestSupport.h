@@ -66,7 +66,9 @@ class SkinnedTestDialog : public CDialog {
     ProbeButton m_button;
     ProbeSlider m_slider;
     CSliderCtrl m_plainSlider;
-    HWND nestedLabel = nullptr;
+    CStatic m_label;
+    CButton m_check;
+    CStatic m_nestedLabel;  // inside a plain panel
 
   protected:
     BOOL OnInitDialog() override;

@@ -115,10 +115,9 @@ TEST_F(SkinnedSurfaceTest, TheBackgroundCoversTheWholeWindow) {
 TEST_F(SkinnedSurfaceTest, AnEmptyLabelShowsExactlyTheBitmapBehindIt) {
     SkinnedTestDialog dialog;
     Open(dialog);
-    CWnd* label = dialog.GetDlgItem(kLabel);
-    label->SetWindowText(L"");
-    CWnd* nested = CWnd::FromHandle(dialog.nestedLabel);
-    for (CWnd* control : {label, nested}) {
+    for (CWnd* control :
+         {static_cast<CWnd*>(&dialog.m_label), static_cast<CWnd*>(&dialog.m_nestedLabel)}) {
+        control->SetWindowText(L"");
         control->Invalidate(TRUE);
         Settle();
         RECT client;
@@ -131,8 +130,7 @@ TEST_F(SkinnedSurfaceTest, AnEmptyLabelShowsExactlyTheBitmapBehindIt) {
 TEST_F(SkinnedSurfaceTest, LabelsAndCheckBoxesDrawWhiteTextWithNoBoxOverTheBackground) {
     SkinnedTestDialog dialog;
     Open(dialog);
-    SetWindowTextW(dialog.nestedLabel, L"Nested");
-    ::InvalidateRect(dialog.nestedLabel, nullptr, TRUE);
+    dialog.m_nestedLabel.SetWindowText(L"Nested");
     Settle();
     struct Case {
         const char* name;
@@ -140,9 +138,9 @@ TEST_F(SkinnedSurfaceTest, LabelsAndCheckBoxesDrawWhiteTextWithNoBoxOverTheBackg
         int textFromX;  // a check box's own square is not background
     };
     const Case cases[] = {
-        {"label", dialog.GetDlgItem(kLabel), 0},
-        {"check box", dialog.GetDlgItem(kCheck), 16},
-        {"nested label", CWnd::FromHandle(dialog.nestedLabel), 0},
+        {"label", &dialog.m_label, 0},
+        {"check box", &dialog.m_check, 16},
+        {"nested label", &dialog.m_nestedLabel, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -160,7 +158,7 @@ TEST_F(SkinnedSurfaceTest, LabelsAndCheckBoxesDrawWhiteTextWithNoBoxOverTheBackg
 TEST_F(SkinnedSurfaceTest, OnlyTheStaticKindGetsWhiteTextAndTheWindowBrush) {
     SkinnedTestDialog dialog;
     Open(dialog);
-    CWnd* label = dialog.GetDlgItem(kLabel);
+    CWnd* label = &dialog.m_label;
     const HBRUSH defaultBrush = GetSysColorBrush(COLOR_BTNFACE);
     const UINT kinds[] = {CTLCOLOR_MSGBOX, CTLCOLOR_EDIT,      CTLCOLOR_LISTBOX, CTLCOLOR_BTN,
                           CTLCOLOR_DLG,    CTLCOLOR_SCROLLBAR, CTLCOLOR_STATIC};
