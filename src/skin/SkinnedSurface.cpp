@@ -13,12 +13,12 @@ constexpr COLORREF kLabelText = RGB(255, 255, 255);
 void SkinnedSurface::SetUp(CWnd& window, CBitmap& background, CBrush& brush, UINT bitmapId,
                            Placement placement) {
     background.DeleteObject();
-    background.LoadBitmap(bitmapId);
+    brush.DeleteObject();
     BITMAP size{};
-    background.GetBitmap(&size);
+    // Without its bitmap the window keeps the shape and size of its layout.
+    if (!background.LoadBitmap(bitmapId) || background.GetBitmap(&size) == 0) return;
     CutOutline(window, background);
     Resize(window, size, placement);
-    brush.DeleteObject();
     brush.CreatePatternBrush(&background);
 }
 

@@ -177,6 +177,21 @@ TEST_F(SkinnedSurfaceTest, OnlyTheStaticKindGetsWhiteTextAndTheWindowBrush) {
     dialog.DestroyWindow();
 }
 
+TEST_F(SkinnedSurfaceTest, AMissingBitmapLeavesTheWindowItsLayoutSizeAndNoOutline) {
+    SkinnedTestDialog dialog(4711);
+    Open(dialog);
+    RECT frame;
+    dialog.GetWindowRect(&frame);
+    EXPECT_EQ(frame.right - frame.left, 420);  // 280 x 320 dialog units
+    EXPECT_EQ(frame.bottom - frame.top, 520);
+    const auto* native = host_.Find(dialog.m_hWnd);
+    ASSERT_NE(native, nullptr);
+    EXPECT_FALSE(native->state.shape.has_value());
+    EXPECT_EQ(dialog.m_bmpBack.m_hObject, nullptr);
+    EXPECT_EQ(dialog.m_brBack.m_hObject, nullptr);
+    dialog.DestroyWindow();
+}
+
 TEST_F(SkinnedSurfaceTest, NoBrushOrBitmapOutlivesTheWindow) {
     const std::size_t brushes = LiveObjectCount(ObjectKind::Brush);
     const std::size_t all = LiveObjectCount();
