@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "pages/PageLayouts.h"
 #include "platform/user/DialogTemplateRegistry.h"
 #include "resource.h"
 
@@ -40,24 +41,14 @@ DialogTemplate ConfigDialog() {
     return layout;
 }
 
-// A page: a child dialog whose controls join the main window's tab ring.
-DialogTemplate Page() {
-    DialogTemplate layout;
-    layout.style = WS_CHILD | DS_CONTROL | DS_SETFONT;
-    layout.exStyle = WS_EX_CONTROLPARENT;
-    layout.cx = 280;
-    layout.cy = 320;
-    return layout;
-}
-
 }  // namespace
 
 void RegisterDialogLayouts() {
     auto& registry = platform::user::DialogTemplateRegistry::Instance();
     registry.Register(IDD_CONFIG_DIALOG, ConfigDialog());
-    registry.Register(IDD_GRAPHIC_DIALOG, Page());
-    registry.Register(IDD_INTERFACE_DIALOG, Page());
-    registry.Register(IDD_SOUND_DIALOG, Page());
+    registry.Register(IDD_GRAPHIC_DIALOG, pages::GraphicPageLayout());
+    registry.Register(IDD_INTERFACE_DIALOG, pages::InterfacePageLayout());
+    registry.Register(IDD_SOUND_DIALOG, pages::SoundPageLayout());
 }
 
 }  // namespace keldra::app
