@@ -1,14 +1,42 @@
-// The Sound page. Its controls and settings come with the page itself; until then it is
-// the skinned, empty page that the main window shows, resets, loads and saves.
+// The Sound page: the volumes of effects, background music and world sounds on three
+// sliders, and the character-voice, NPC-voice and danger-detection switches. All of it
+// lives in CONFIG.INI's [SOUND] section.
 #pragma once
 
 #include "pages/CSettingsPage.h"
+#include "skin/CSkinSliderCtrl.h"
 
 class CSoundDlg : public CSettingsPage {
   public:
     CSoundDlg();
 
-    void ResetToDefaults() override {}
-    void LoadSettings() override {}
-    void SaveSettings(keldra::settings::SettingsTransaction&) override {}
+    void ResetToDefaults() override;
+    void LoadSettings() override;
+    void SaveSettings(keldra::settings::SettingsTransaction& save) override;
+
+  protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    // The page's messages (erasing, control colours, destruction) are the skinned
+    // surface's, handled by CSettingsPage; a check box click only toggles its box.
+    BOOL OnInitDialog() override;
+
+  private:
+    struct FlagKey {
+        int CSoundDlg::*flag;
+        const wchar_t* key;
+    };
+    struct VolumeKey {
+        CSkinSliderCtrl CSoundDlg::*slider;
+        const wchar_t* key;
+    };
+    // The keys of [SOUND], in the order they are read and written.
+    static const FlagKey kFlagKeys[];
+    static const VolumeKey kVolumeKeys[];
+
+    CSkinSliderCtrl m_sliderEffect;
+    CSkinSliderCtrl m_sliderBgm;
+    CSkinSliderCtrl m_sliderWorld;
+    int m_bVoiceChar = 0;
+    int m_bVoiceNpc = 0;
+    int m_bDangerDetect = 0;
 };

@@ -1,0 +1,24 @@
+// How the pages keep numbers and switches in CONFIG.INI: a slider shows a stored number n
+// at position 1000 * n and stores position p as p / 1000; a switch is stored as the word
+// TRUE or FALSE and reads as on only for exactly TRUE.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace keldra::pages {
+
+inline constexpr int kSliderStep = 1000;
+
+// The slider position of a stored number. A number so large that the position would not fit
+// an int gives the int's end, which the trackbar then clamps to the slider's end.
+int SliderPositionOf(int stored);
+// The number stored for a slider position, truncated toward zero.
+int StoredNumberOf(int position);
+std::wstring StoredNumberText(int position);
+
+// 1 for exactly "TRUE", case included; 0 for anything else.
+int FlagOf(std::wstring_view stored);
+const wchar_t* FlagText(int flag);
+
+}  // namespace keldra::pages
