@@ -1,14 +1,51 @@
-// The Interface page. Its controls and settings come with the page itself; until then it is
-// the skinned, empty page that the main window shows, resets, loads and saves.
+// The Interface page: mouse use, inversion and sensitivity, which names and equipment the
+// game shows, and the window, message, shaking, damage, shadow and water switches. Its keys
+// live in CONFIG.INI's [USER] section, but for HELMET, CLOAK and WEAPONEFF in [VIDEO].
 #pragma once
 
 #include "pages/CSettingsPage.h"
+#include "skin/CSkinSliderCtrl.h"
 
 class CInterfaceDlg : public CSettingsPage {
   public:
     CInterfaceDlg();
 
-    void ResetToDefaults() override {}
-    void LoadSettings() override {}
-    void SaveSettings(keldra::settings::SettingsTransaction&) override {}
+    void ResetToDefaults() override;
+    void LoadSettings() override;
+    void SaveSettings(keldra::settings::SettingsTransaction& save) override;
+
+  protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    // The page's messages (erasing, control colours, destruction) are the skinned
+    // surface's, handled by CSettingsPage; a check box click only toggles its box.
+    BOOL OnInitDialog() override;
+
+  private:
+    struct Switch {
+        int CInterfaceDlg::*flag;
+        const wchar_t* section;
+        const wchar_t* key;
+        int builtInDefault;
+    };
+    // The switches in the order they are read and written.
+    static const Switch kSwitches[];
+
+    int m_bUseMouse = 0;
+    int m_bInvMouse = 0;
+    int m_bInvMouseUpDown = 0;
+    CSkinSliderCtrl m_sliderSensitivity;
+    int m_bUserName = 0;
+    int m_bMyName = 0;
+    int m_bMonsterName = 0;
+    int m_bUiReopen = 0;
+    int m_bShowInterface = 0;
+    int m_bHelmet = 0;
+    int m_bCloak = 0;
+    int m_bWeaponEffect = 0;
+    int m_bTalkBalloon = 0;
+    int m_bScreenSwing = 0;
+    int m_bWarningMsg = 0;
+    int m_bHideDamage = 0;
+    int m_bShadow = 0;
+    int m_bWater = 0;
 };
