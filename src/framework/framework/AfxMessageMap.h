@@ -40,7 +40,7 @@ struct AFX_MSGMAP {
         return GetThisMessageMap();                     \
     }                                                   \
     const AFX_MSGMAP* theClass::GetThisMessageMap() {   \
-        using ThisClass = theClass;                     \
+        using ThisClass [[maybe_unused]] = theClass;    \
         using TheBaseClass = baseClass;                 \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 #define END_MESSAGE_MAP()                                                                         \
