@@ -10,7 +10,7 @@ packages=(
   libfreetype-dev libfontconfig-dev libpng-dev
   fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei
   libsdl2-dev libx11-dev libxext-dev
-  xvfb xdotool x11-utils
+  xvfb xdotool x11-utils x11-xserver-utils openbox imagemagick
 )
 
 missing=()

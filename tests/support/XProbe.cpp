@@ -40,6 +40,21 @@ long XProbe::ScreenPixel(const std::string& display, int x, int y) {
     return pixel;
 }
 
+unsigned long XProbe::TopLevelOf(const std::string& display, unsigned long window) {
+    const DisplayPtr connection(XOpenDisplay(display.c_str()));
+    if (!connection) return 0;
+    Window current = window;
+    for (;;) {
+        Window root = 0, parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (XQueryTree(connection.get(), current, &root, &parent, &children, &count) == 0) return 0;
+        if (children != nullptr) XFree(children);
+        if (parent == root || parent == 0) return current;
+        current = parent;
+    }
+}
+
 std::vector<std::pair<long, long>> XProbe::IconSizes(const std::string& display,
                                                      unsigned long window) {
     std::vector<std::pair<long, long>> sizes;

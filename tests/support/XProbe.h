@@ -14,6 +14,9 @@ class XProbe {
     static long ShapeArea(const std::string& display, unsigned long window);
     // The colour on the screen at (x, y) as 0xRRGGBB, or -1.
     static long ScreenPixel(const std::string& display, int x, int y);
+    // The window that holds `window` directly below the root: a window manager's frame
+    // around it, or the window itself when nothing frames it.
+    static unsigned long TopLevelOf(const std::string& display, unsigned long window);
     // The sizes (width, height) of the pictures in a window's _NET_WM_ICON, in order.
     static std::vector<std::pair<long, long>> IconSizes(const std::string& display,
                                                         unsigned long window);

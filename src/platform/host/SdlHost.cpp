@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 #include "platform/host/SdlKeyMap.h"
@@ -37,6 +38,14 @@ std::unique_ptr<SdlHost> SdlHost::Open(std::string& error) {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // Keep the desktop's compositor running while the editor is open.
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr &&
+        std::getenv("SDL_VIDEODRIVER") == nullptr) {
+        // Without these SDL would try every driver it knows and chatter about each.
+        error =
+            "cannot open a window on this desktop: no display found (neither DISPLAY nor "
+            "WAYLAND_DISPLAY is set)";
+        return nullptr;
+    }
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         error = std::string("cannot open a window on this desktop: ") + SDL_GetError();
         return nullptr;
@@ -50,6 +59,7 @@ std::unique_ptr<SdlHost> SdlHost::Open(std::string& error) {
     }
     std::unique_ptr<SdlHost> host(new SdlHost());
     host->canShape_ = DriverCanShape();
+    host->globalPointer_ = std::string_view(SDL_GetCurrentVideoDriver()) == "x11";
     if (!host->canShape_) {
         std::fprintf(stderr,
                      "keldra: this desktop cannot shape windows; the window stays rectangular\n");
@@ -172,6 +182,14 @@ void SdlHost::PumpEvents(int timeoutMs) {
 }
 
 gdi::Point SdlHost::ScreenPoint(Uint32 windowId, int x, int y) const {
+    // A pointer event counts from where its window stood when it happened, and a window that
+    // follows a drag has often moved on since: the pointer's place on the screen is the
+    // sure answer where the driver can tell it.
+    if (globalPointer_) {
+        gdi::Point screen;
+        SDL_GetGlobalMouseState(&screen.x, &screen.y);
+        return screen;
+    }
     const HWND hwnd = WindowOf(windowId);
     const SdlWindow* native = hwnd ? Find(hwnd) : nullptr;
     const gdi::Point origin = native ? native->Position() : gdi::Point{};

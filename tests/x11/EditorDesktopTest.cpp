@@ -1,0 +1,216 @@
+// keldra-config on a real X desktop with a window manager, driven as a player drives it:
+// xdotool for the mouse and keys, the X server's own answers for what is on screen.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <map>
+#include <sstream>
+#include <thread>
+
+#include "support/ChildProgram.h"
+#include "support/ProgramRun.h"
+#include "support/TempFolder.h"
+#include "support/XProbe.h"
+#include "support/XvfbServer.h"
+
+namespace {
+
+using keldra::testing::ChildProgram;
+using keldra::testing::ReadBytes;
+using keldra::testing::TempFolder;
+using keldra::testing::WriteBytes;
+using keldra::testing::XProbe;
+
+std::map<std::string, std::string> ShellValues(const std::string& text) {
+    std::map<std::string, std::string> values;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (const auto eq = line.find('='); eq != std::string::npos)
+            values[line.substr(0, eq)] = line.substr(eq + 1);
+    }
+    return values;
+}
+
+class EditorDesktopTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!xvfb_.Running()) GTEST_SKIP() << "no X server for this test: " << xvfb_.Problem();
+        setenv("DISPLAY", xvfb_.Display().c_str(), 1);
+        windowManager_ = std::make_unique<ChildProgram>("/usr/bin/openbox",
+                                                        std::vector<std::string>{"--sm-disable"},
+                                                        folder_.Path(), std::vector<std::string>{});
+        std::this_thread::sleep_for(
+            std::chrono::milliseconds(500));  // the manager takes the screen
+    }
+
+    std::string Xdotool(const std::vector<std::string>& args) const {
+        return keldra::testing::RunProgram("/usr/bin/xdotool", args).out;
+    }
+    std::string Xprop(const std::vector<std::string>& args) const {
+        return keldra::testing::RunProgram("/usr/bin/xprop", args).out;
+    }
+
+    // Starts the editor in the game folder and waits for its window; its X window id.
+    std::string StartEditor() {
+        editor_ = std::make_unique<ChildProgram>(
+            KELDRA_CONFIG_PATH, std::vector<std::string>{}, folder_.Path(),
+            std::vector<std::string>{"DISPLAY=" + xvfb_.Display()}, errors_.Path() / "editor.err");
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < end) {
+            std::string id =
+                Xdotool({"search", "--onlyvisible", "--pid", std::to_string(editor_->Pid())});
+            if (!id.empty()) {
+                id.resize(id.find('\n'));
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));  // first frame drawn
+                window_ = id;
+                return id;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return {};
+    }
+    std::map<std::string, std::string> Geometry() const {
+        return ShellValues(Xdotool({"getwindowgeometry", "--shell", window_}));
+    }
+    // Moves the pointer to a point of the window, counted from its top-left corner.
+    void MoveTo(int x, int y) const {
+        auto g = Geometry();
+        Xdotool({"mousemove", "--sync", std::to_string(std::stoi(g["X"]) + x),
+                 std::to_string(std::stoi(g["Y"]) + y)});
+    }
+    void ClickAt(int x, int y) const {
+        MoveTo(x, y);
+        Xdotool({"click", "1"});
+    }
+    std::optional<int> WaitForExit() const { return editor_->WaitForExit(std::chrono::seconds(5)); }
+
+    std::string EditorErrors() const { return ReadBytes(errors_ / "editor.err"); }
+
+    keldra::testing::XvfbServer xvfb_;
+    TempFolder folder_;
+    TempFolder errors_;
+    std::unique_ptr<ChildProgram> windowManager_;
+    std::unique_ptr<ChildProgram> editor_;
+    std::string window_;
+};
+
+TEST_F(EditorDesktopTest, TheWindowAppearsUndecoratedWithItsTitleSizeAndSettingsFile) {
+    ASSERT_FALSE(StartEditor().empty()) << "no window of the editor";
+    EXPECT_EQ(Xdotool({"getwindowname", window_}), "Keldra\n");
+    auto g = Geometry();
+    EXPECT_EQ(g["WIDTH"], "456");
+    EXPECT_EQ(g["HEIGHT"], "653");
+    EXPECT_NE(Xprop({"-id", window_, "_NET_FRAME_EXTENTS"}).find("= 0, 0, 0, 0"), std::string::npos)
+        << "the window manager drew no frame";
+    EXPECT_EQ(ReadBytes(folder_ / "CONFIG.INI").size(), 3202u);
+}
+
+TEST_F(EditorDesktopTest, TheTranslatedTitleNamesTheWindow) {
+    WriteBytes(
+        folder_ / "T_CONFIG.INI",
+        "\xEF\xBB\xBF[RES_TEXT]\r\nIDD_CONFIG_DIALOG=\xEC\xBC\x88\xEB\x93\x9C\xEB\x9D\xBC\r\n");
+    ASSERT_FALSE(StartEditor().empty());
+    EXPECT_EQ(Xdotool({"getwindowname", window_}), "\xEC\xBC\x88\xEB\x93\x9C\xEB\x9D\xBC\n");
+}
+
+TEST_F(EditorDesktopTest, TheShapeLeavesTheCornersToTheDesktop) {
+    ASSERT_FALSE(StartEditor().empty());
+    EXPECT_EQ(XProbe::ShapeArea(xvfb_.Display(), std::stoul(window_)), 293266);
+    // The window manager holds the window in a frame of its own, cut to the same shape.
+    const std::string frame =
+        std::to_string(XProbe::TopLevelOf(xvfb_.Display(), std::stoul(window_)));
+    MoveTo(1, 1);
+    EXPECT_NE(ShellValues(Xdotool({"getmouselocation", "--shell"}))["WINDOW"], frame);
+    MoveTo(228, 300);
+    EXPECT_EQ(ShellValues(Xdotool({"getmouselocation", "--shell"}))["WINDOW"], frame);
+}
+
+TEST_F(EditorDesktopTest, CancelCloseAndEscapeLeaveWithoutWriting) {
+    const std::string before = "[VIDEO]\r\nSIZE_X=800\r\n";
+    for (int way = 0; way < 3; ++way) {
+        WriteBytes(folder_ / "CONFIG.INI", before);
+        ASSERT_FALSE(StartEditor().empty());
+        if (way == 0) ClickAt(400, 625);  // Cancel
+        if (way == 1) ClickAt(431, 20);   // the close title button
+        if (way == 2) {
+            Xdotool({"windowactivate", "--sync", window_});
+            Xdotool({"key", "Escape"});
+        }
+        EXPECT_EQ(WaitForExit(), 0) << "way " << way << ": " << EditorErrors();
+        EXPECT_EQ(ReadBytes(folder_ / "CONFIG.INI"), before) << "way " << way;
+    }
+}
+
+TEST_F(EditorDesktopTest, DraggingTheBandMovesTheWindowEvenBeyondItsEdge) {
+    ASSERT_FALSE(StartEditor().empty());
+    auto start = Geometry();
+    const int left = std::stoi(start["X"]), top = std::stoi(start["Y"]);
+    MoveTo(60, 40);
+    Xdotool({"mousedown", "1"});
+    // One long jump: the pointer is far outside the window before the window follows it.
+    Xdotool({"mousemove", std::to_string(left + 60 - 150), std::to_string(top + 40 + 100)});
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    Xdotool({"mouseup", "1"});
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    auto moved = Geometry();
+    EXPECT_EQ(std::stoi(moved["X"]), left - 150);
+    EXPECT_EQ(std::stoi(moved["Y"]), top + 100);
+
+    MoveTo(200, 300);  // a press on the page moves nothing
+    Xdotool({"mousedown", "1"});
+    Xdotool({"mousemove_relative", "40", "40"});
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    Xdotool({"mouseup", "1"});
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    auto after = Geometry();
+    EXPECT_EQ(after["X"], moved["X"]);
+    EXPECT_EQ(after["Y"], moved["Y"]);
+}
+
+TEST_F(EditorDesktopTest, TheMinimiseButtonIconifiesAndRestoringShowsItUnchanged) {
+    ASSERT_FALSE(StartEditor().empty());
+    auto before = Geometry();
+    ClickAt(403, 20);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_NE(Xprop({"-id", window_, "WM_STATE"}).find("Iconic"), std::string::npos);
+    Xdotool({"windowactivate", "--sync", window_});
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_NE(Xprop({"-id", window_, "WM_STATE"}).find("Normal"), std::string::npos);
+    auto after = Geometry();
+    EXPECT_EQ(after["X"], before["X"]);
+    EXPECT_EQ(after["Y"], before["Y"]);
+    EXPECT_EQ(after["WIDTH"], "456");
+}
+
+TEST_F(EditorDesktopTest, TheWindowCarriesItsIconInThreeSizes) {
+    ASSERT_FALSE(StartEditor().empty());
+    auto sizes = XProbe::IconSizes(xvfb_.Display(), std::stoul(window_));
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (std::vector<std::pair<long, long>>{{16, 16}, {32, 32}, {48, 48}}));
+}
+
+TEST_F(EditorDesktopTest, HoveringACommandButtonShowsItsHoverImage) {
+    ASSERT_FALSE(StartEditor().empty());
+    auto g = Geometry();
+    const int x = std::stoi(g["X"]) + 277 + 5,
+              y = std::stoi(g["Y"]) + 610 + 5;  // inside OK, off its caption
+    const long before = XProbe::ScreenPixel(xvfb_.Display(), x, y);
+    MoveTo(277 + 40, 610 + 20);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_NE(XProbe::ScreenPixel(xvfb_.Display(), x, y), before);
+}
+
+TEST(EditorWithoutDesktop, SaysSoInOneLineAndFails) {
+    TempFolder folder;
+    ChildProgram editor(KELDRA_CONFIG_PATH, {}, folder.Path(), {"DISPLAY", "WAYLAND_DISPLAY"},
+                        folder / "err.txt");
+    const auto status = editor.WaitForExit(std::chrono::seconds(10));
+    ASSERT_TRUE(status.has_value());
+    EXPECT_NE(*status, 0);
+    const std::string err = ReadBytes(folder / "err.txt");
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_EQ(err.rfind("keldra-config: ", 0), 0u) << err;
+}
+
+}  // namespace
