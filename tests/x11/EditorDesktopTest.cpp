@@ -142,6 +142,17 @@ TEST_F(EditorDesktopTest, CancelCloseAndEscapeLeaveWithoutWriting) {
     }
 }
 
+TEST_F(EditorDesktopTest, AChangedCheckBoxReachesTheFileOnOk) {
+    ASSERT_FALSE(StartEditor().empty());
+    ClickAt(181, 72);   // the Sound tab
+    ClickAt(81, 474);   // the "Character voice" check box, ticked by default
+    ClickAt(317, 625);  // OK
+    EXPECT_EQ(WaitForExit(), 0) << EditorErrors();
+    const std::string file = ReadBytes(folder_ / "CONFIG.INI");
+    EXPECT_NE(file.find("VOICE_CHAR=FALSE\r\n"), std::string::npos);
+    EXPECT_NE(file.find("VOICE_NPC=TRUE\r\n"), std::string::npos);
+}
+
 TEST_F(EditorDesktopTest, DraggingTheBandMovesTheWindowEvenBeyondItsEdge) {
     ASSERT_FALSE(StartEditor().empty());
     auto start = Geometry();
