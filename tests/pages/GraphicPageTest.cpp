@@ -462,6 +462,23 @@ INSTANTIATE_TEST_SUITE_P(Edges, GraphicPageEdgeTest,
                                            EdgeCase{IDC_MAX_FIELD_SLIDER, 5000, L"RANGE",
                                                     L"HIGH"}));
 
+class GraphicPageKeyTest : public GraphicPageTest, public ::testing::WithParamInterface<UINT> {};
+
+// Enter on a control of the page is the program's OK, Escape its Cancel.
+TEST_P(GraphicPageKeyTest, EnterOnThePageSavesAndEscapeLeaves) {
+    const UINT key = GetParam();
+    Write(std::string(DefaultSettingsFile::Bytes()));
+    Then([&] { ClickControl(IDC_REJECT_TRADE_CHECK); });
+    Then([&] {
+        EXPECT_EQ(GetFocus(), Control(IDC_REJECT_TRADE_CHECK));
+        host_.TypeKey(key);
+    });
+    EXPECT_EQ(RunEditor(), key == VK_RETURN ? IDOK : IDCANCEL);
+    EXPECT_EQ(Stored(L"VIDEO", L"REJECT_TRADE"), key == VK_RETURN ? L"TRUE" : L"<missing>");
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, GraphicPageKeyTest, ::testing::Values(VK_RETURN, VK_ESCAPE));
+
 TEST_F(GraphicPageTest, SlidersIgnoreTheKeyboard) {
     Write(std::string(DefaultSettingsFile::Bytes()));
     Then([&] { SetFocus(Control(IDC_GLOW_SLIDER)); });
