@@ -53,7 +53,16 @@ TEST_F(KeldraHeadlessTest, StateReportsTheOpenEditorAndTheRunEndsStillOpen) {
     EXPECT_EQ(lines[0],
               "{\"open\":true,\"result\":null,\"window\":{\"x\":0,\"y\":0,\"minimized\":false},"
               "\"page\":\"graphic\","
-              "\"focus\":1051,\"graphic\":{},\"interface\":{},\"sound\":{}}");
+              "\"focus\":1051,"
+              // Every check box and slider of each page, in template order, with the values
+              // the default CONFIG.INI gives.
+              "\"graphic\":{\"1002\":0,\"1003\":1,\"1005\":1,\"1045\":2000,\"1046\":2000,"
+              "\"1047\":2000,\"1048\":2000,\"1038\":1,\"1031\":0,\"1030\":0,\"1029\":0},"
+              "\"interface\":{\"1022\":1,\"1023\":0,\"1024\":0,\"1049\":3000,\"1026\":1,"
+              "\"1027\":1,\"1028\":1,\"1032\":1,\"1033\":1,\"1034\":1,\"1035\":1,\"1036\":1,"
+              "\"1037\":1,\"1039\":1,\"1040\":1,\"1041\":0,\"1021\":0,\"1020\":1},"
+              "\"sound\":{\"1011\":6000,\"1012\":6000,\"1033\":1,\"1034\":1,\"1035\":1,"
+              "\"1010\":6000}}");
     EXPECT_EQ(lines[1], "still open");
     EXPECT_EQ(ReadBytes(folder_ / "CONFIG.INI").size(), 3202u);
 }
