@@ -3,6 +3,7 @@
 // captions.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,11 @@ struct LoadCase {
     const wchar_t* key;
     const wchar_t* savedByOk;
 };
+
+// Names the case in a failure by the line it replaces.
+void PrintTo(const LoadCase& c, std::ostream* out) {
+    *out << '"' << c.line << "\" replaced by \"" << c.replacement << '"';
+}
 
 class GraphicPageLoadTest : public GraphicPageTest,
                             public ::testing::WithParamInterface<LoadCase> {};
