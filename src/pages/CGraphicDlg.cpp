@@ -3,29 +3,27 @@
 #include <string>
 
 #include "pages/DisplayModeList.h"
-#include "pages/SliderLevel.h"
+#include "pages/SliderValue.h"
 #include "resource.h"
 #include "settings/SettingsFile.h"
 
 using keldra::pages::DisplayModeList;
-using keldra::pages::SliderLevel;
 using keldra::settings::SettingsFile;
 using keldra::settings::SettingsTransaction;
+
+using keldra::pages::FlagOf;
+using keldra::pages::FlagText;
+using keldra::pages::SliderPositionOf;
+using keldra::pages::StoredNumberOf;
 
 namespace {
 
 constexpr wchar_t kVideo[] = L"VIDEO";
 constexpr wchar_t kUser[] = L"USER";
-constexpr wchar_t kTrue[] = L"TRUE";
-constexpr wchar_t kFalse[] = L"FALSE";
 
 constexpr int kGlowMaximum = 4100;      // levels 0 to 4; the last band is 4000 to 4100
 constexpr int kDetailMaximum = 2100;    // levels 0 to 2; the last band is 2000 to 2100
 constexpr int kDefaultPosition = 2000;  // level 2 on every slider of the page
-
-const wchar_t* FlagText(int ticked) {
-    return ticked ? kTrue : kFalse;
-}
 
 // The detail and view-range words: 0 "LOW", 1 "MIDDLE", 2 "HIGH".
 const wchar_t* LevelWord(int level) {
@@ -172,19 +170,19 @@ void CGraphicDlg::LoadSettings() {
 }
 
 int CGraphicDlg::LoadFlag(const wchar_t* section, const wchar_t* key, int current) const {
-    return SettingsFile::ReadText(section, key, FlagText(current), ConfigPath()) == kTrue ? 1 : 0;
+    return FlagOf(SettingsFile::ReadText(section, key, FlagText(current), ConfigPath()));
 }
 
 void CGraphicDlg::LoadLevelNumber(const wchar_t* key, CSkinSliderCtrl& slider) {
     const int level =
-        SettingsFile::ReadInt(kVideo, key, SliderLevel::LevelOf(slider.GetPos()), ConfigPath());
-    slider.SetPos(SliderLevel::PositionOf(level));  // the trackbar keeps it within range
+        SettingsFile::ReadInt(kVideo, key, StoredNumberOf(slider.GetPos()), ConfigPath());
+    slider.SetPos(SliderPositionOf(level));  // the trackbar keeps it within range
 }
 
 void CGraphicDlg::LoadLevelWord(const wchar_t* key, CSkinSliderCtrl& slider) {
     const std::wstring word = SettingsFile::ReadText(
-        kVideo, key, LevelWord(SliderLevel::LevelOf(slider.GetPos())), ConfigPath());
-    slider.SetPos(SliderLevel::PositionOf(LevelOfWord(word)));
+        kVideo, key, LevelWord(StoredNumberOf(slider.GetPos())), ConfigPath());
+    slider.SetPos(SliderPositionOf(LevelOfWord(word)));
 }
 
 // Every key is written on every save, changed or not; window mode is implied by
@@ -201,10 +199,10 @@ void CGraphicDlg::SaveSettings(SettingsTransaction& save) {
     save.Write(kVideo, L"REJECT_TRADE", FlagText(m_bRejectTrade));
     save.Write(kVideo, L"REJECT_PARTY", FlagText(m_bRejectParty));
     save.Write(kUser, L"USE_FILTER", FlagText(m_bUseFilter));
-    save.Write(kVideo, L"GLOW_LEVEL", std::to_wstring(SliderLevel::LevelOf(m_sldGlow.GetPos())));
-    save.Write(kVideo, L"GAMMA", std::to_wstring(SliderLevel::LevelOf(m_sldBrightness.GetPos())));
-    save.Write(kVideo, L"TEXTURE", LevelWord(SliderLevel::LevelOf(m_sldDetail.GetPos())));
-    save.Write(kVideo, L"RANGE", LevelWord(SliderLevel::LevelOf(m_sldMaxField.GetPos())));
+    save.Write(kVideo, L"GLOW_LEVEL", std::to_wstring(StoredNumberOf(m_sldGlow.GetPos())));
+    save.Write(kVideo, L"GAMMA", std::to_wstring(StoredNumberOf(m_sldBrightness.GetPos())));
+    save.Write(kVideo, L"TEXTURE", LevelWord(StoredNumberOf(m_sldDetail.GetPos())));
+    save.Write(kVideo, L"RANGE", LevelWord(StoredNumberOf(m_sldMaxField.GetPos())));
 }
 
 // Ticking window mode, or clicking it when already ticked, leaves it the one choice.

@@ -15,10 +15,6 @@ EditorTest::EditorTest() : previousFolder_(std::filesystem::current_path().strin
     std::filesystem::current_path(folder_.Path());  // the editor works in the current folder
     platform::user::WindowManager::Instance().SetHost(&host_);
     RegisterDialogLayouts();
-    // A run before this one in the same process may have left its quit request behind.
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    }
 }
 
 EditorTest::~EditorTest() {
@@ -27,6 +23,10 @@ EditorTest::~EditorTest() {
 }
 
 INT_PTR EditorTest::RunEditor() {
+    // A run before this one in the same process leaves its quit request behind.
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    }
     AfxWinMain();
     return theApp.ModalResult();
 }
