@@ -45,6 +45,10 @@ ChildProgram::~ChildProgram() {
     }
 }
 
+void ChildProgram::Terminate() const {
+    if (pid_ > 0) kill(pid_, SIGTERM);
+}
+
 std::optional<int> ChildProgram::WaitForExit(std::chrono::milliseconds time) {
     if (status_ || pid_ <= 0) return status_;
     const auto end = std::chrono::steady_clock::now() + time;

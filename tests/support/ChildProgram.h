@@ -23,6 +23,8 @@ class ChildProgram {
 
     bool Started() const { return pid_ > 0; }
     pid_t Pid() const { return pid_; }
+    // Asks the program to end, as the desktop does at logout.
+    void Terminate() const;
     // The exit status once the program has ended within the time; nothing if it still runs
     // (or was killed by a signal: -1).
     std::optional<int> WaitForExit(std::chrono::milliseconds time);

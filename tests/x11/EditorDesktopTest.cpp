@@ -153,6 +153,16 @@ TEST_F(EditorDesktopTest, AChangedCheckBoxReachesTheFileOnOk) {
     EXPECT_NE(file.find("VOICE_NPC=TRUE\r\n"), std::string::npos);
 }
 
+TEST_F(EditorDesktopTest, ATerminatingSignalEndsItWithoutWriting) {
+    const std::string before = "[VIDEO]\r\nSIZE_X=800\r\n";
+    WriteBytes(folder_ / "CONFIG.INI", before);
+    ASSERT_FALSE(StartEditor().empty());
+    editor_->Terminate();
+    EXPECT_TRUE(editor_->WaitForExit(std::chrono::seconds(2)).has_value())
+        << "the editor ignored SIGTERM";
+    EXPECT_EQ(ReadBytes(folder_ / "CONFIG.INI"), before);
+}
+
 TEST_F(EditorDesktopTest, DraggingTheBandMovesTheWindowEvenBeyondItsEdge) {
     ASSERT_FALSE(StartEditor().empty());
     auto start = Geometry();

@@ -36,6 +36,9 @@ bool DriverCanShape() {
 std::unique_ptr<SdlHost> SdlHost::Open(std::string& error) {
     // A texture-backed window surface would recreate the window and silently lose its shape.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // A terminating signal ends the program as it would any other: nothing is saved then,
+    // as with Cancel, and SDL must not turn the signal into an event the program ignores.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Keep the desktop's compositor running while the editor is open.
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr &&
