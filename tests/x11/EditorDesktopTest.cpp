@@ -218,8 +218,13 @@ TEST_F(EditorDesktopTest, HoveringACommandButtonShowsItsHoverImage) {
               y = std::stoi(g["Y"]) + 610 + 5;  // inside OK, off its caption
     const long before = XProbe::ScreenPixel(xvfb_.Display(), x, y);
     MoveTo(277 + 40, 610 + 20);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    EXPECT_NE(XProbe::ScreenPixel(xvfb_.Display(), x, y), before);
+    // The hover image follows once the pointer has rested on the button: wait for it.
+    long now = before;
+    for (int wait = 0; wait < 60 && now == before; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        now = XProbe::ScreenPixel(xvfb_.Display(), x, y);
+    }
+    EXPECT_NE(now, before);
 }
 
 TEST(EditorWithoutDesktop, SaysSoInOneLineAndFails) {

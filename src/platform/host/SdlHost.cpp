@@ -151,6 +151,7 @@ void SdlHost::Present(HWND window, const gdi::Surface& pixels) {
 }
 
 void SdlHost::SetMouseCapture(bool captured) {
+    captured_ = captured;
     SDL_CaptureMouse(captured ? SDL_TRUE : SDL_FALSE);
 }
 
@@ -186,9 +187,9 @@ void SdlHost::PumpEvents(int timeoutMs) {
 
 gdi::Point SdlHost::ScreenPoint(Uint32 windowId, int x, int y) const {
     // A pointer event counts from where its window stood when it happened, and a window that
-    // follows a drag has often moved on since: the pointer's place on the screen is the
-    // sure answer where the driver can tell it.
-    if (globalPointer_) {
+    // follows a captured drag has often moved on since: during a drag the pointer's place on
+    // the screen is the sure answer, where the driver can tell it.
+    if (globalPointer_ && captured_) {
         gdi::Point screen;
         SDL_GetGlobalMouseState(&screen.x, &screen.y);
         return screen;

@@ -52,6 +52,7 @@ class SdlHost final : public Host {
     HostEvents* events_ = nullptr;
     bool canShape_ = true;
     bool globalPointer_ = false;  // the driver reports the pointer's place on the screen
+    bool captured_ = false;       // a drag holds the mouse
     std::map<HWND, std::unique_ptr<SdlWindow>> windows_;
     std::optional<std::uint64_t> wakeAt_;
 };
