@@ -8,6 +8,7 @@
 #include <sstream>
 #include <thread>
 
+#include "platform/host/DisplayScale.h"
 #include "support/ChildProgram.h"
 #include "support/ProgramRun.h"
 #include "support/TempFolder.h"
@@ -87,7 +88,7 @@ class EditorDesktopTest : public ::testing::Test {
 
     std::string EditorErrors() const { return ReadBytes(errors_ / "editor.err"); }
 
-    keldra::testing::XvfbServer xvfb_;
+    keldra::testing::XvfbServer xvfb_{1920, 1440};  // room for the window at twice its size
     TempFolder folder_;
     TempFolder errors_;
     std::unique_ptr<ChildProgram> windowManager_;
@@ -225,6 +226,35 @@ TEST_F(EditorDesktopTest, HoveringACommandButtonShowsItsHoverImage) {
         now = XProbe::ScreenPixel(xvfb_.Display(), x, y);
     }
     EXPECT_NE(now, before);
+}
+
+TEST_F(EditorDesktopTest, OnA192DpiScreenEverythingIsTwiceAsLargeAndStillWorks) {
+    WriteBytes(folder_ / "dpi.txt", "Xft.dpi: 192\n");
+    keldra::testing::RunProgram("/usr/bin/xrdb", {"-merge", (folder_ / "dpi.txt").string()});
+    WriteBytes(folder_ / "CONFIG.INI", "[VIDEO]\r\nSIZE_X=800\r\n");
+    ASSERT_FALSE(StartEditor().empty());
+    auto g = Geometry();
+    EXPECT_EQ(g["WIDTH"], "912");
+    EXPECT_EQ(g["HEIGHT"], "1306");
+    EXPECT_EQ(XProbe::ShapeArea(xvfb_.Display(), std::stoul(window_)), 4 * 293266);
+    ClickAt(2 * 317, 2 * 625);  // OK, at twice its place
+    EXPECT_EQ(WaitForExit(), 0) << EditorErrors();
+    const std::string saved = ReadBytes(folder_ / "CONFIG.INI");
+    EXPECT_NE(saved.find("SIZE_X=1024\r\n"), std::string::npos) << "OK saved the pages: " << saved;
+}
+
+TEST(DisplayScaleRule, WholeMultiplesFrom144DotsPerInch) {
+    using keldra::platform::host::DisplayScale;
+    EXPECT_EQ(DisplayScale::ForDpi(std::nullopt), 1);
+    EXPECT_EQ(DisplayScale::ForDpi(96), 1);
+    EXPECT_EQ(DisplayScale::ForDpi(143.9), 1);
+    EXPECT_EQ(DisplayScale::ForDpi(144), 1);
+    EXPECT_EQ(DisplayScale::ForDpi(191), 1);
+    EXPECT_EQ(DisplayScale::ForDpi(192), 2);
+    EXPECT_EQ(DisplayScale::ForDpi(288), 3);
+    EXPECT_EQ(DisplayScale::XftDpiIn("Xft.antialias:\t1\nXft.dpi:\t192\n"), 192.0);
+    EXPECT_EQ(DisplayScale::XftDpiIn("Xft.dpi:\tlarge\n"), std::nullopt);
+    EXPECT_EQ(DisplayScale::XftDpiIn(nullptr), std::nullopt);
 }
 
 TEST(EditorWithoutDesktop, SaysSoInOneLineAndFails) {

@@ -38,7 +38,8 @@ class Host {
     virtual void SetShape(HWND window, const std::optional<gdi::Region>& shape) = 0;
     virtual void SetMinimized(HWND window, bool minimized) = 0;
     // A new icon for a window that is shown already.
-    virtual void SetIcon(HWND /*window*/, std::shared_ptr<const std::vector<gdi::IconImage>> /*pictures*/) {}
+    virtual void SetIcon(HWND /*window*/,
+                         std::shared_ptr<const std::vector<gdi::IconImage>> /*pictures*/) {}
     // The window's pixels have changed; pixels is its whole surface.
     virtual void Present(HWND window, const gdi::Surface& pixels) = 0;
     virtual void SetMouseCapture(bool captured) = 0;

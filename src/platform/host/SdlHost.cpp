@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/host/DisplayScale.h"
 #include "platform/host/SdlKeyMap.h"
 
 namespace keldra::platform::host {
@@ -63,6 +64,7 @@ std::unique_ptr<SdlHost> SdlHost::Open(std::string& error) {
     std::unique_ptr<SdlHost> host(new SdlHost());
     host->canShape_ = DriverCanShape();
     host->globalPointer_ = std::string_view(SDL_GetCurrentVideoDriver()) == "x11";
+    host->scale_ = DisplayScale::ForDpi(DisplayScale::DesktopDpi());
     if (!host->canShape_) {
         std::fprintf(stderr,
                      "keldra: this desktop cannot shape windows; the window stays rectangular\n");
@@ -90,14 +92,14 @@ HWND SdlHost::WindowOf(Uint32 id) const {
 void SdlHost::Show(HWND window, const NativeWindowState& state) {
     SdlWindow* native = Find(window);
     if (native == nullptr) {
-        auto created = SdlWindow::Create(state.screenRect, Utf8(state.title), canShape_);
+        auto created = SdlWindow::Create(state.screenRect, Utf8(state.title), canShape_, scale_);
         if (!created && canShape_) {
             // The driver turned the shaped window down: fall back to a rectangular one.
             std::fprintf(stderr,
                          "keldra: cannot shape windows here (%s); the window stays rectangular\n",
                          SDL_GetError());
             canShape_ = false;
-            created = SdlWindow::Create(state.screenRect, Utf8(state.title), false);
+            created = SdlWindow::Create(state.screenRect, Utf8(state.title), false, scale_);
         }
         if (!created) {
             std::fprintf(stderr, "keldra: cannot create a window: %s\n", SDL_GetError());
@@ -158,7 +160,8 @@ void SdlHost::SetMouseCapture(bool captured) {
 gdi::Rect SdlHost::ScreenRect() const {
     SDL_Rect bounds{0, 0, 1920, 1080};
     SDL_GetDisplayBounds(0, &bounds);
-    return gdi::Rect::FromSize(bounds.x, bounds.y, bounds.w, bounds.h);
+    return gdi::Rect::FromSize(bounds.x / scale_, bounds.y / scale_, bounds.w / scale_,
+                               bounds.h / scale_);
 }
 
 bool SdlHost::WaitForEvents() {
@@ -192,12 +195,12 @@ gdi::Point SdlHost::ScreenPoint(Uint32 windowId, int x, int y) const {
     if (globalPointer_ && captured_) {
         gdi::Point screen;
         SDL_GetGlobalMouseState(&screen.x, &screen.y);
-        return screen;
+        return {screen.x / scale_, screen.y / scale_};
     }
     const HWND hwnd = WindowOf(windowId);
     const SdlWindow* native = hwnd ? Find(hwnd) : nullptr;
     const gdi::Point origin = native ? native->Position() : gdi::Point{};
-    return {origin.x + x, origin.y + y};
+    return {origin.x + x / scale_, origin.y + y / scale_};
 }
 
 void SdlHost::Handle(const SDL_Event& event) {

@@ -53,6 +53,7 @@ class SdlHost final : public Host {
     bool canShape_ = true;
     bool globalPointer_ = false;  // the driver reports the pointer's place on the screen
     bool captured_ = false;       // a drag holds the mouse
+    int scale_ = 1;               // screen pixels per window pixel, on high-DPI screens
     std::map<HWND, std::unique_ptr<SdlWindow>> windows_;
     std::optional<std::uint64_t> wakeAt_;
 };

@@ -4,7 +4,10 @@
 
 namespace keldra::platform::host {
 
-SdlSurfacePtr SdlShape::Surface(int width, int height, const std::optional<gdi::Region>& region) {
+SdlSurfacePtr SdlShape::Surface(int width, int height, const std::optional<gdi::Region>& region,
+                                int scale) {
+    width *= scale;
+    height *= scale;
     SdlSurfacePtr shape(
         SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888));
     if (!shape) return nullptr;
@@ -21,7 +24,10 @@ SdlSurfacePtr SdlShape::Surface(int width, int height, const std::optional<gdi::
         }
     };
     if (region) {
-        region->ForEachRectIn(whole, fill);
+        region->ForEachRectIn({0, 0, width / scale, height / scale}, [&](const gdi::Rect& piece) {
+            fill(
+                {piece.left * scale, piece.top * scale, piece.right * scale, piece.bottom * scale});
+        });
     } else {
         fill(whole);
     }

@@ -19,7 +19,9 @@ class SdlShape {
   public:
     // A 32-bit surface of the window's size, opaque (alpha 255) inside the region and fully
     // transparent outside; without a region, opaque everywhere. nullptr if SDL fails.
-    static SdlSurfacePtr Surface(int width, int height, const std::optional<gdi::Region>& region);
+    // Width, height and region are in window pixels; `scale` enlarges all of them.
+    static SdlSurfacePtr Surface(int width, int height, const std::optional<gdi::Region>& region,
+                                 int scale = 1);
 };
 
 }  // namespace keldra::platform::host

@@ -40,20 +40,21 @@ void SetAllIconSizes([[maybe_unused]] SDL_Window* window,
 }  // namespace
 
 std::unique_ptr<SdlWindow> SdlWindow::Create(const gdi::Rect& screenRect,
-                                             const std::string& titleUtf8, bool shaped) {
-    const auto width = static_cast<unsigned>(screenRect.Width());
-    const auto height = static_cast<unsigned>(screenRect.Height());
+                                             const std::string& titleUtf8, bool shaped, int scale) {
+    const int width = screenRect.Width() * scale;
+    const int height = screenRect.Height() * scale;
     const Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
-    SDL_Window* window = shaped
-                             ? SDL_CreateShapedWindow(titleUtf8.c_str(), 0, 0, width, height, flags)
-                             : SDL_CreateWindow(titleUtf8.c_str(), screenRect.left, screenRect.top,
-                                                screenRect.Width(), screenRect.Height(), flags);
+    SDL_Window* window =
+        shaped ? SDL_CreateShapedWindow(titleUtf8.c_str(), 0, 0, static_cast<unsigned>(width),
+                                        static_cast<unsigned>(height), flags)
+               : SDL_CreateWindow(titleUtf8.c_str(), screenRect.left * scale,
+                                  screenRect.top * scale, width, height, flags);
     if (window == nullptr) return nullptr;
-    return std::unique_ptr<SdlWindow>(new SdlWindow(window, shaped, screenRect));
+    return std::unique_ptr<SdlWindow>(new SdlWindow(window, shaped, screenRect, scale));
 }
 
-SdlWindow::SdlWindow(SDL_Window* window, bool shaped, const gdi::Rect& screenRect)
-    : window_(window), shaped_(shaped), rect_(screenRect) {}
+SdlWindow::SdlWindow(SDL_Window* window, bool shaped, const gdi::Rect& screenRect, int scale)
+    : window_(window), shaped_(shaped), scale_(scale), rect_(screenRect) {}
 
 SdlWindow::~SdlWindow() {
     SDL_DestroyWindow(window_);
@@ -62,13 +63,13 @@ SdlWindow::~SdlWindow() {
 gdi::Point SdlWindow::Position() const {
     gdi::Point position;
     SDL_GetWindowPosition(window_, &position.x, &position.y);
-    return position;
+    return {position.x / scale_, position.y / scale_};
 }
 
 void SdlWindow::SetShape(const std::optional<gdi::Region>& region) {
     shape_ = region;
     if (!shaped_) return;
-    const SdlSurfacePtr surface = SdlShape::Surface(rect_.Width(), rect_.Height(), shape_);
+    const SdlSurfacePtr surface = SdlShape::Surface(rect_.Width(), rect_.Height(), shape_, scale_);
     if (!surface) return;
     SDL_WindowShapeMode mode{};
     mode.mode = ShapeModeDefault;  // alpha of at least 1 is inside
@@ -76,7 +77,7 @@ void SdlWindow::SetShape(const std::optional<gdi::Region>& region) {
     shapeApplied_ = true;
     // Setting a shape moves the window to where SDL thinks it belongs, and SDL does not
     // honour a coordinate of 0 there: put it where it must be.
-    SDL_SetWindowPosition(window_, rect_.left, rect_.top);
+    SDL_SetWindowPosition(window_, Scaled(rect_.left), Scaled(rect_.top));
 }
 
 void SdlWindow::Place(const gdi::Rect& screenRect) {
@@ -84,11 +85,11 @@ void SdlWindow::Place(const gdi::Rect& screenRect) {
         screenRect.Width() != rect_.Width() || screenRect.Height() != rect_.Height();
     rect_ = screenRect;
     if (resized) {
-        SDL_SetWindowSize(window_, rect_.Width(), rect_.Height());
+        SDL_SetWindowSize(window_, Scaled(rect_.Width()), Scaled(rect_.Height()));
         shown_.reset();
         SetShape(shape_);  // a resize loses the shape and sends a shaped window off-screen
     }
-    SDL_SetWindowPosition(window_, rect_.left, rect_.top);
+    SDL_SetWindowPosition(window_, Scaled(rect_.left), Scaled(rect_.top));
 }
 
 void SdlWindow::SetTitle(const std::string& titleUtf8) {
@@ -110,7 +111,7 @@ void SdlWindow::SetIcon(const std::vector<gdi::IconImage>& pictures) {
 void SdlWindow::Show() {
     if (shaped_ && !shapeApplied_) SetShape(shape_);  // a shaped window shows only with a shape
     SDL_ShowWindow(window_);
-    SDL_SetWindowPosition(window_, rect_.left, rect_.top);
+    SDL_SetWindowPosition(window_, Scaled(rect_.left), Scaled(rect_.top));
 }
 
 void SdlWindow::Hide() {
@@ -162,15 +163,42 @@ std::vector<SDL_Rect> SdlWindow::ChangedRects(const gdi::Surface& pixels) const 
 void SdlWindow::Copy(const gdi::Surface& pixels, const std::vector<SDL_Rect>& rects) {
     SDL_Surface* target = SDL_GetWindowSurface(window_);
     if (target == nullptr) return;
+    std::vector<SDL_Rect> screenRects;
     for (const SDL_Rect& r : rects) {
-        const auto* source = pixels.Row(r.y).data() + r.x;
-        auto* destination = static_cast<Uint8*>(target->pixels) +
-                            static_cast<std::ptrdiff_t>(r.y) * target->pitch +
-                            static_cast<std::ptrdiff_t>(r.x) * target->format->BytesPerPixel;
-        SDL_ConvertPixels(r.w, r.h, SDL_PIXELFORMAT_RGB888, source, pixels.Width() * 4,
-                          target->format->format, destination, target->pitch);
+        if (scale_ == 1) {
+            CopyRect(pixels, r, *target);
+        } else {
+            CopyRectScaled(pixels, r, *target);
+        }
+        screenRects.push_back({Scaled(r.x), Scaled(r.y), Scaled(r.w), Scaled(r.h)});
     }
-    SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size()));
+    SDL_UpdateWindowSurfaceRects(window_, screenRects.data(), static_cast<int>(screenRects.size()));
+}
+
+void SdlWindow::CopyRect(const gdi::Surface& pixels, const SDL_Rect& r, SDL_Surface& target) const {
+    const auto* source = pixels.Row(r.y).data() + r.x;
+    auto* destination = static_cast<Uint8*>(target.pixels) +
+                        static_cast<std::ptrdiff_t>(r.y) * target.pitch +
+                        static_cast<std::ptrdiff_t>(r.x) * target.format->BytesPerPixel;
+    SDL_ConvertPixels(r.w, r.h, SDL_PIXELFORMAT_RGB888, source, pixels.Width() * 4,
+                      target.format->format, destination, target.pitch);
+}
+
+// Each pixel becomes a block of scale x scale screen pixels: the artwork stays sharp.
+void SdlWindow::CopyRectScaled(const gdi::Surface& pixels, const SDL_Rect& r,
+                               SDL_Surface& target) const {
+    if (target.format->BytesPerPixel != 4) return;
+    const int right = std::min(Scaled(r.x + r.w), target.w);
+    const int bottom = std::min(Scaled(r.y + r.h), target.h);
+    for (int y = Scaled(r.y); y < bottom; ++y) {
+        const auto source = pixels.Row(y / scale_);
+        auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(target.pixels) +
+                                              static_cast<std::ptrdiff_t>(y) * target.pitch);
+        for (int x = Scaled(r.x); x < right; ++x) {
+            const gdi::Pixel p = source[static_cast<std::size_t>(x / scale_)];
+            row[x] = SDL_MapRGB(target.format, gdi::RedOf(p), gdi::GreenOf(p), gdi::BlueOf(p));
+        }
+    }
 }
 
 void SdlWindow::Present(const gdi::Surface& pixels) {

@@ -20,8 +20,11 @@ class SdlWindow {
   public:
     // nullptr when SDL cannot make the window; SDL_GetError() tells why. `shaped` asks for a
     // window that can take a shape; it is false where the driver cannot shape.
+    // `scale` shows every pixel as scale x scale pixels of the screen (high-DPI screens);
+    // rectangles and points stay in the window's own pixels.
     static std::unique_ptr<SdlWindow> Create(const gdi::Rect& screenRect,
-                                             const std::string& titleUtf8, bool shaped);
+                                             const std::string& titleUtf8, bool shaped,
+                                             int scale = 1);
     ~SdlWindow();
     SdlWindow(const SdlWindow&) = delete;
     SdlWindow& operator=(const SdlWindow&) = delete;
@@ -48,12 +51,16 @@ class SdlWindow {
     void Repaint();
 
   private:
-    SdlWindow(SDL_Window* window, bool shaped, const gdi::Rect& screenRect);
+    SdlWindow(SDL_Window* window, bool shaped, const gdi::Rect& screenRect, int scale);
+    int Scaled(int value) const { return value * scale_; }
     std::vector<SDL_Rect> ChangedRects(const gdi::Surface& pixels) const;
     void Copy(const gdi::Surface& pixels, const std::vector<SDL_Rect>& rects);
+    void CopyRect(const gdi::Surface& pixels, const SDL_Rect& r, SDL_Surface& target) const;
+    void CopyRectScaled(const gdi::Surface& pixels, const SDL_Rect& r, SDL_Surface& target) const;
 
     SDL_Window* window_;
     bool shaped_;
+    int scale_;
     gdi::Rect rect_;
     std::optional<gdi::Region> shape_;
     bool shapeApplied_ = false;
