@@ -181,10 +181,9 @@ void SdlHost::PumpEvents(int timeoutMs) {
     SDL_Event event;
     // Sleeps in SDL until input arrives or the timeout passes: no spinning while idle.
     const int got = timeoutMs < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, timeoutMs);
-    if (got != 0) {
-        Handle(event);
-        while (SDL_PollEvent(&event) != 0) Handle(event);
-    }
+    // One event at a time: the windows handle what it caused (a press that captures the
+    // mouse, say) before the next event is turned into messages, as the platform does.
+    if (got != 0) Handle(event);
     if (events_ != nullptr && wakeAt_ && Now() >= *wakeAt_) events_->ClockAdvanced();
 }
 

@@ -38,7 +38,7 @@ class SdlHost final : public Host {
     bool WaitForEvents() override;
 
     void SetWakeTime(std::optional<std::uint64_t> due) override { wakeAt_ = due; }
-    // Handles what has arrived, waiting at most `timeoutMs` for the first event.
+    // Handles the next event, waiting at most `timeoutMs` for it.
     void PumpEvents(int timeoutMs);
 
   private:
