@@ -11,7 +11,6 @@ using keldra::pages::DisplayModeList;
 using keldra::settings::SettingsFile;
 using keldra::settings::SettingsTransaction;
 
-using keldra::pages::FlagOf;
 using keldra::pages::FlagText;
 using keldra::pages::SliderPositionOf;
 using keldra::pages::StoredNumberOf;
@@ -101,11 +100,7 @@ BOOL CGraphicDlg::OnInitDialog() {
 
 // The caption keys and default texts are the caption file's own, misspellings included.
 void CGraphicDlg::SetCaptions() {
-    const struct {
-        int id;
-        const wchar_t* key;
-        const wchar_t* defaultText;
-    } captions[] = {
+    static constexpr PageCaption kCaptions[] = {
         {IDC_DISPLAY_TITLE, L"IDC_gDisplay", L"Resolution"},
         {IDC_RESOLUTION_LABEL, L"IDC_gRESOLUSION", L"Resolution"},
         {IDC_WINDOW_MODE_CHECK, L"IDC_gWINDOW", L"Window mode"},
@@ -123,9 +118,7 @@ void CGraphicDlg::SetCaptions() {
         {IDC_REJECT_TRADE_CHECK, L"IDC_iTRANSACTION_REFUSAL", L"Reject for transaction"},
         {IDC_REJECT_PARTY_CHECK, L"IDC_iPARTY_REFUSAL", L"Reject for part"},
     };
-    for (const auto& c : captions) {
-        GetDlgItem(c.id)->SetWindowText(LoadCaptionText(c.key, c.defaultText).c_str());
-    }
+    CSettingsPage::SetCaptions(kCaptions);
 }
 
 // The values of the settings file that the game ships with.
@@ -167,10 +160,6 @@ void CGraphicDlg::LoadSettings() {
     LoadLevelWord(L"TEXTURE", m_sldDetail);
     LoadLevelWord(L"RANGE", m_sldMaxField);
     UpdateData(FALSE);
-}
-
-int CGraphicDlg::LoadFlag(const wchar_t* section, const wchar_t* key, int current) const {
-    return FlagOf(SettingsFile::ReadText(section, key, FlagText(current), ConfigPath()));
 }
 
 void CGraphicDlg::LoadLevelNumber(const wchar_t* key, CSkinSliderCtrl& slider) {

@@ -36,7 +36,6 @@ class CGraphicDlg : public CSettingsPage {
     // Reads a GLOW_LEVEL / GAMMA number into a slider, defaulting to its current level.
     void LoadLevelNumber(const wchar_t* key, CSkinSliderCtrl& slider);
     // Reads a "TRUE" / anything-else flag, defaulting to the member's current state.
-    int LoadFlag(const wchar_t* section, const wchar_t* key, int current) const;
 
     CComboBox m_cbResolution;
     int m_bWindowMode;

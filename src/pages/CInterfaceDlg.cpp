@@ -4,7 +4,6 @@
 #include "resource.h"
 #include "settings/SettingsFile.h"
 
-using keldra::pages::FlagOf;
 using keldra::pages::FlagText;
 using keldra::pages::SliderPositionOf;
 using keldra::pages::StoredNumberOf;
@@ -19,14 +18,8 @@ constexpr const wchar_t* kVideo = L"VIDEO";
 constexpr int kSensitivityMaximum = 6100;
 constexpr int kDefaultSensitivity = 3000;
 
-struct Caption {
-    int id;
-    const wchar_t* key;
-    const wchar_t* defaultText;
-};
-
 // In the order the captions are looked up; the texts are the program's own.
-constexpr Caption kCaptions[] = {
+constexpr PageCaption kCaptions[] = {
     {IDC_LOW, L"IDC_LOW", L"Low"},
     {IDC_HIGH, L"IDC_HIGH", L"High"},
     {IDC_INTERFACE_OPERATION_TITLE, L"IDC_iOPERATION", L"Operation"},
@@ -100,10 +93,7 @@ void CInterfaceDlg::DoDataExchange(CDataExchange* dx) {
 
 BOOL CInterfaceDlg::OnInitDialog() {
     CSettingsPage::OnInitDialog();
-    for (const Caption& caption : kCaptions) {
-        const std::wstring text = LoadCaptionText(caption.key, caption.defaultText);
-        ::SetWindowTextW(::GetDlgItem(m_hWnd, caption.id), text.c_str());
-    }
+    SetCaptions(kCaptions);
     m_sliderSensitivity.LoadSkinBitmaps(IDB_SLIDER_CHANNEL, IDB_SLIDER_THUMB);
     m_sliderSensitivity.InitRange(0, kSensitivityMaximum, FALSE);
     ResetToDefaults();
@@ -126,7 +116,7 @@ void CInterfaceDlg::LoadSettings() {
     m_sliderSensitivity.SetPos(SliderPositionOf(stored));
     for (const Switch& entry : kSwitches) {
         int& flag = this->*entry.flag;
-        flag = FlagOf(SettingsFile::ReadText(entry.section, entry.key, FlagText(flag), path));
+        flag = LoadFlag(entry.section, entry.key, flag);
     }
     UpdateData(FALSE);
 }

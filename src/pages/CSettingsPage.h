@@ -5,7 +5,16 @@
 
 #include <afxwin.h>
 
+#include <span>
+
 #include "settings/SettingsTransaction.h"
+
+// One control's caption: its key in the caption file and the text without one.
+struct PageCaption {
+    int id;
+    const wchar_t* key;
+    const wchar_t* defaultText;
+};
 
 class CSettingsPage : public CDialog {
   public:
@@ -30,6 +39,10 @@ class CSettingsPage : public CDialog {
     afx_msg void OnDestroy();
 
     std::wstring LoadCaptionText(std::wstring_view key, std::wstring_view defaultText) const;
+    // Sets each control's text from the caption file, in the order given.
+    void SetCaptions(std::span<const PageCaption> captions);
+    // A switch as stored: on only for exactly TRUE; `current` is the default.
+    int LoadFlag(const wchar_t* section, const wchar_t* key, int current) const;
     const std::wstring& ConfigPath() const;
 
     CBitmap m_bmpBack;

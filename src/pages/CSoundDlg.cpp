@@ -4,7 +4,6 @@
 #include "resource.h"
 #include "settings/SettingsFile.h"
 
-using keldra::pages::FlagOf;
 using keldra::pages::FlagText;
 using keldra::pages::SliderPositionOf;
 using keldra::pages::StoredNumberOf;
@@ -18,14 +17,8 @@ constexpr const wchar_t* kSection = L"SOUND";
 constexpr int kVolumeMaximum = 6300;
 constexpr int kDefaultVolume = 6000;
 
-struct Caption {
-    int id;
-    const wchar_t* key;
-    const wchar_t* defaultText;
-};
-
 // In the order the captions are looked up; the texts are the program's own.
-constexpr Caption kCaptions[] = {
+constexpr PageCaption kCaptions[] = {
     {IDC_LOW, L"IDC_LOW", L"Low"},
     {IDC_HIGH, L"IDC_HIGH", L"High"},
     {IDC_SOUND_VOLUME_TITLE, L"IDC_sVOLUME", L"Volume"},
@@ -66,10 +59,7 @@ void CSoundDlg::DoDataExchange(CDataExchange* dx) {
 
 BOOL CSoundDlg::OnInitDialog() {
     CSettingsPage::OnInitDialog();
-    for (const Caption& caption : kCaptions) {
-        const std::wstring text = LoadCaptionText(caption.key, caption.defaultText);
-        ::SetWindowTextW(::GetDlgItem(m_hWnd, caption.id), text.c_str());
-    }
+    SetCaptions(kCaptions);
     for (CSkinSliderCtrl* slider : {&m_sliderEffect, &m_sliderBgm, &m_sliderWorld}) {
         slider->LoadSkinBitmaps(IDB_SLIDER_CHANNEL, IDB_SLIDER_THUMB);
         slider->InitRange(0, kVolumeMaximum, FALSE);
@@ -95,7 +85,7 @@ void CSoundDlg::LoadSettings() {
     const std::wstring& path = ConfigPath();
     for (const FlagKey& entry : kFlagKeys) {
         int& flag = this->*entry.flag;
-        flag = FlagOf(SettingsFile::ReadText(kSection, entry.key, FlagText(flag), path));
+        flag = LoadFlag(kSection, entry.key, flag);
     }
     for (const VolumeKey& entry : kVolumeKeys) {
         CSkinSliderCtrl& slider = this->*entry.slider;
