@@ -11,27 +11,20 @@
 #include "platform/host/DisplayScale.h"
 #include "support/ChildProgram.h"
 #include "support/ProgramRun.h"
+#include "support/ShellValues.h"
 #include "support/TempFolder.h"
 #include "support/XProbe.h"
 #include "support/XvfbServer.h"
 
 namespace {
 
+using keldra::testing::ShellValues;
+
 using keldra::testing::ChildProgram;
 using keldra::testing::ReadBytes;
 using keldra::testing::TempFolder;
 using keldra::testing::WriteBytes;
 using keldra::testing::XProbe;
-
-std::map<std::string, std::string> ShellValues(const std::string& text) {
-    std::map<std::string, std::string> values;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        if (const auto eq = line.find('='); eq != std::string::npos)
-            values[line.substr(0, eq)] = line.substr(eq + 1);
-    }
-    return values;
-}
 
 class EditorDesktopTest : public ::testing::Test {
   protected:

@@ -14,11 +14,14 @@
 #include "platform/host/SdlHost.h"
 #include "support/ChildProcess.h"
 #include "support/ProgramRun.h"
+#include "support/ShellValues.h"
 #include "support/XProbe.h"
 #include "support/XvfbServer.h"
 
 namespace keldra::platform::host {
 namespace {
+
+using keldra::testing::ShellValues;
 
 using gdi::Point;
 using gdi::Rect;
@@ -65,16 +68,6 @@ Region TestShape() {
         Region::Combine(shape, Region(corner), gdi::RegionOp::Diff, shape);
     }
     return shape;
-}
-
-std::map<std::string, std::string> ShellValues(const std::string& text) {
-    std::map<std::string, std::string> values;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        if (const auto eq = line.find('='); eq != std::string::npos)
-            values[line.substr(0, eq)] = line.substr(eq + 1);
-    }
-    return values;
 }
 
 class SdlHostTest : public ::testing::Test {
