@@ -81,4 +81,16 @@ std::vector<std::pair<long, long>> XProbe::IconSizes(const std::string& display,
     return sizes;
 }
 
+void XProbe::ProvokeErrors(const std::string& display) {
+    Display* connection = XOpenDisplay(display.c_str());
+    if (connection == nullptr) return;
+    const Window window =
+        XCreateSimpleWindow(connection, DefaultRootWindow(connection), 0, 0, 10, 10, 0, 0, 0);
+    XDestroyWindow(connection, window);
+    XDestroyWindow(connection, window);  // gone already
+    XFreePixmap(connection, window);     // never a pixmap
+    XSync(connection, False);
+    XCloseDisplay(connection);
+}
+
 }  // namespace keldra::testing

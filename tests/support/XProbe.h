@@ -20,6 +20,9 @@ class XProbe {
     // The sizes (width, height) of the pictures in a window's _NET_WM_ICON, in order.
     static std::vector<std::pair<long, long>> IconSizes(const std::string& display,
                                                         unsigned long window);
+    // Makes the server refuse requests of this process: one naming a window that is gone,
+    // one naming a pixmap that does not exist. Waits until the errors have come back.
+    static void ProvokeErrors(const std::string& display);
 };
 
 }  // namespace keldra::testing

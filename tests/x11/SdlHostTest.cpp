@@ -146,6 +146,31 @@ TEST_F(SdlHostTest, TheShapeCutsTheWindowForTheEyeAndForThePointer) {
     EXPECT_EQ(ShellValues(Xdotool({"getmouselocation", "--shell"}))["WINDOW"], id);
 }
 
+TEST_F(SdlHostTest, WithoutAShapeTheWholeRectangleCountsAgain) {
+    const std::string id = ShowTestWindow();
+    ASSERT_FALSE(id.empty());
+    host_->SetShape(kWindow, std::nullopt);
+    PumpFor(std::chrono::milliseconds(100));
+    EXPECT_EQ(testing::XProbe::ShapeArea(xvfb_.Display(), std::stoul(id)), 200 * 150);
+    Xdotool({"mousemove", "--sync", "102", "82"});  // the corner that was cut away
+    EXPECT_EQ(ShellValues(Xdotool({"getmouselocation", "--shell"}))["WINDOW"], id);
+}
+
+TEST_F(SdlHostTest, AResizedWindowKeepsItsShape) {
+    const std::string id = ShowTestWindow();
+    ASSERT_FALSE(id.empty());
+    host_->Move(kWindow, Rect{kPlace.left, kPlace.top, kPlace.left + 200, kPlace.top + 120});
+    PumpFor(std::chrono::milliseconds(100));
+    // The bottom corners now lie below the window; the top ones are still cut.
+    EXPECT_EQ(testing::XProbe::ShapeArea(xvfb_.Display(), std::stoul(id)),
+              200 * 120 - 2 * kCut * kCut);
+}
+
+TEST_F(SdlHostTest, AnXErrorDoesNotEndTheProgram) {
+    testing::XProbe::ProvokeErrors(xvfb_.Display());  // Xlib's own handler would exit here
+    EXPECT_FALSE(ShowTestWindow().empty()) << "the host no longer works";
+}
+
 TEST_F(SdlHostTest, PresentedPixelsReachTheScreen) {
     const std::string id = ShowTestWindow(0xC08040);
     ASSERT_FALSE(id.empty());

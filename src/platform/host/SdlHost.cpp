@@ -7,6 +7,7 @@
 
 #include "platform/host/DisplayScale.h"
 #include "platform/host/SdlKeyMap.h"
+#include "platform/host/X11ErrorPolicy.h"
 
 namespace keldra::platform::host {
 
@@ -50,6 +51,9 @@ std::unique_ptr<SdlHost> SdlHost::Open(std::string& error) {
             "WAYLAND_DISPLAY is set)";
         return nullptr;
     }
+    // Before SDL starts: SDL keeps the handler it finds and puts it back when it closes its
+    // connections, which is when a late error most often arrives.
+    X11ErrorPolicy::Install();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         error = std::string("cannot open a window on this desktop: ") + SDL_GetError();
         return nullptr;

@@ -1,8 +1,10 @@
 #include "platform/host/SdlWindow.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "platform/host/SdlShape.h"
+#include "platform/host/X11WindowShape.h"
 
 #if defined(SDL_VIDEO_DRIVER_X11)
 #include <SDL_syswm.h>
@@ -13,6 +15,11 @@
 namespace keldra::platform::host {
 
 namespace {
+
+bool IsX11Driver() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver != nullptr && std::string_view(driver) == "x11";
+}
 
 // SDL hands one picture to the desktop; on X11 the window can carry every size at once,
 // so the task bar and the window switcher each get a sharp one.
@@ -44,17 +51,35 @@ std::unique_ptr<SdlWindow> SdlWindow::Create(const gdi::Rect& screenRect,
     const int width = screenRect.Width() * scale;
     const int height = screenRect.Height() * scale;
     const Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
-    SDL_Window* window =
-        shaped ? SDL_CreateShapedWindow(titleUtf8.c_str(), 0, 0, static_cast<unsigned>(width),
-                                        static_cast<unsigned>(height), flags)
-               : SDL_CreateWindow(titleUtf8.c_str(), screenRect.left * scale,
-                                  screenRect.top * scale, width, height, flags);
-    if (window == nullptr) return nullptr;
-    return std::unique_ptr<SdlWindow>(new SdlWindow(window, shaped, screenRect, scale));
+    const auto plainWindow = [&] {
+        return SDL_CreateWindow(titleUtf8.c_str(), screenRect.left * scale, screenRect.top * scale,
+                                width, height, flags);
+    };
+    if (!shaped) return Wrap(plainWindow(), ShapeMethod::Rectangle, screenRect, scale);
+    if (IsX11Driver()) {
+        // On X11 the window is cut straight from the region's rectangles.
+        SDL_Window* window = plainWindow();
+        if (window == nullptr || X11WindowShape::IsAvailable(window)) {
+            return Wrap(window, ShapeMethod::X11Rectangles, screenRect, scale);
+        }
+        SDL_DestroyWindow(window);
+        SDL_SetError("the X server has no SHAPE extension");
+        return nullptr;
+    }
+    return Wrap(SDL_CreateShapedWindow(titleUtf8.c_str(), 0, 0, static_cast<unsigned>(width),
+                                       static_cast<unsigned>(height), flags),
+                ShapeMethod::SdlMask, screenRect, scale);
 }
 
-SdlWindow::SdlWindow(SDL_Window* window, bool shaped, const gdi::Rect& screenRect, int scale)
-    : window_(window), shaped_(shaped), scale_(scale), rect_(screenRect) {}
+std::unique_ptr<SdlWindow> SdlWindow::Wrap(SDL_Window* window, ShapeMethod shapeMethod,
+                                           const gdi::Rect& screenRect, int scale) {
+    if (window == nullptr) return nullptr;
+    return std::unique_ptr<SdlWindow>(new SdlWindow(window, shapeMethod, screenRect, scale));
+}
+
+SdlWindow::SdlWindow(SDL_Window* window, ShapeMethod shapeMethod, const gdi::Rect& screenRect,
+                     int scale)
+    : window_(window), shapeMethod_(shapeMethod), scale_(scale), rect_(screenRect) {}
 
 SdlWindow::~SdlWindow() {
     SDL_DestroyWindow(window_);
@@ -68,7 +93,20 @@ gdi::Point SdlWindow::Position() const {
 
 void SdlWindow::SetShape(const std::optional<gdi::Region>& region) {
     shape_ = region;
-    if (!shaped_) return;
+    switch (shapeMethod_) {
+        case ShapeMethod::Rectangle:
+            return;
+        case ShapeMethod::X11Rectangles:
+            shapeApplied_ =
+                X11WindowShape::Apply(window_, rect_.Width(), rect_.Height(), shape_, scale_);
+            return;
+        case ShapeMethod::SdlMask:
+            SetSdlShape();
+            return;
+    }
+}
+
+void SdlWindow::SetSdlShape() {
     const SdlSurfacePtr surface = SdlShape::Surface(rect_.Width(), rect_.Height(), shape_, scale_);
     if (!surface) return;
     SDL_WindowShapeMode mode{};
@@ -109,7 +147,8 @@ void SdlWindow::SetIcon(const std::vector<gdi::IconImage>& pictures) {
 }
 
 void SdlWindow::Show() {
-    if (shaped_ && !shapeApplied_) SetShape(shape_);  // a shaped window shows only with a shape
+    // A window SDL shapes shows only once it has a shape.
+    if (shapeMethod_ != ShapeMethod::Rectangle && !shapeApplied_) SetShape(shape_);
     SDL_ShowWindow(window_);
     SDL_SetWindowPosition(window_, Scaled(rect_.left), Scaled(rect_.top));
 }

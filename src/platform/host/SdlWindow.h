@@ -30,7 +30,7 @@ class SdlWindow {
     SdlWindow& operator=(const SdlWindow&) = delete;
 
     Uint32 Id() const { return SDL_GetWindowID(window_); }
-    bool IsShaped() const { return shaped_; }
+    bool IsShaped() const { return shapeMethod_ != ShapeMethod::Rectangle; }
     gdi::Point Position() const;
 
     // Cuts the window to the region (window coordinates); none means the whole rectangle.
@@ -51,7 +51,12 @@ class SdlWindow {
     void Repaint();
 
   private:
-    SdlWindow(SDL_Window* window, bool shaped, const gdi::Rect& screenRect, int scale);
+    enum class ShapeMethod { Rectangle, SdlMask, X11Rectangles };
+
+    static std::unique_ptr<SdlWindow> Wrap(SDL_Window* window, ShapeMethod shapeMethod,
+                                           const gdi::Rect& screenRect, int scale);
+    SdlWindow(SDL_Window* window, ShapeMethod shapeMethod, const gdi::Rect& screenRect, int scale);
+    void SetSdlShape();
     int Scaled(int value) const { return value * scale_; }
     std::vector<SDL_Rect> ChangedRects(const gdi::Surface& pixels) const;
     void Copy(const gdi::Surface& pixels, const std::vector<SDL_Rect>& rects);
@@ -59,7 +64,7 @@ class SdlWindow {
     void CopyRectScaled(const gdi::Surface& pixels, const SDL_Rect& r, SDL_Surface& target) const;
 
     SDL_Window* window_;
-    bool shaped_;
+    ShapeMethod shapeMethod_;
     int scale_;
     gdi::Rect rect_;
     std::optional<gdi::Region> shape_;
