@@ -4,6 +4,7 @@
 
 #include "settings/FileSnapshot.h"
 #include "settings/NativePath.h"
+#include "settings/ParsedDocumentCache.h"
 #include "settings/ProfileValue.h"
 #include "settings/SettingsTransaction.h"
 
@@ -15,7 +16,7 @@ std::optional<std::wstring> FindStored(std::wstring_view section, std::wstring_v
                                        std::wstring_view path, IniReadOptions options) {
     const FileSnapshot file = FileSnapshot::Take(NativePath::From(path));
     if (file.GetState() != FileSnapshot::State::Read) return std::nullopt;
-    return IniDocument::Parse(file.Bytes(), options).Find(section, key);
+    return ParsedDocumentCache::Instance().Parse(file.Bytes(), options)->Find(section, key);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Reading values the way the game's profile services read them.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "settings/SettingsFile.h"
@@ -102,6 +103,32 @@ TEST(ReadText, MissingFileOrFolderGivesDefault) {
     std::filesystem::create_directory(folder / "CONFIG.INI");
     EXPECT_EQ(SettingsFile::ReadText(L"V", L"K", L"d", folder.WindowsPath("CONFIG.INI")), L"d");
     EXPECT_EQ(SettingsFile::ReadInt(L"V", L"K", 42, folder.WindowsPath("CONFIG.INI")), 42);
+}
+
+// Reads parse a file once for as long as its bytes stay the same; each read must still see
+// the file as it is on disk at that moment.
+TEST(ReadText, EveryReadSeesTheFileAsItIsNow) {
+    TempFolder folder;
+    const std::wstring path = folder.WindowsPath("CONFIG.INI");
+    WriteBytes(folder / "CONFIG.INI", "[V]\r\nK=1\r\n");
+    EXPECT_EQ(SettingsFile::ReadText(L"V", L"K", L"d", path), L"1");
+    EXPECT_EQ(SettingsFile::ReadInt(L"V", L"K", 0, path), 1);
+    WriteBytes(folder / "CONFIG.INI", "[V]\r\nK=2\r\n");  // same size, other value
+    EXPECT_EQ(SettingsFile::ReadText(L"V", L"K", L"d", path), L"2");
+    EXPECT_TRUE(SettingsFile::Write(L"V", L"K", L"3", path).Succeeded());
+    EXPECT_EQ(SettingsFile::ReadInt(L"V", L"K", 0, path), 3);
+    std::filesystem::remove(folder / "CONFIG.INI");
+    EXPECT_EQ(SettingsFile::ReadText(L"V", L"K", L"d", path), L"d");
+}
+
+TEST(ReadText, TheSameBytesReadWithOtherOptionsAreDecodedByThoseOptions) {
+    TempFolder folder;
+    const std::wstring path = folder.WindowsPath("T_CONFIG.INI");
+    WriteBytes(folder / "T_CONFIG.INI", "[V]\r\nK=\xC3\xA9\r\n");  // UTF-8 for e-acute
+    EXPECT_EQ(SettingsFile::ReadText(L"V", L"K", L"d", path), L"\u00C3\u00A9");
+    EXPECT_EQ(SettingsFile::ReadText(L"V", L"K", L"d", path, {.recogniseUtf8WithoutBom = true}),
+              L"\u00E9");
+    EXPECT_EQ(SettingsFile::ReadText(L"V", L"K", L"d", path), L"\u00C3\u00A9");
 }
 
 struct IntCase {
