@@ -143,6 +143,24 @@ TEST_F(GetDIBitsTest, NarrowerRequestReadsTheLeftColumnsOnly) {
     EXPECT_EQ(bits[12 * kH], 0xEE);  // nothing written past the rows asked for
 }
 
+TEST_F(GetDIBitsTest, ThirtyTwoBitRowsHaveAZeroFourthByteAndWiderRowsEndInZeros) {
+    BITMAPINFO info = Header(kW + 2, -kH);  // two columns more than the bitmap has
+    info.bmiHeader.biBitCount = 32;
+    const int stride = (kW + 2) * 4;
+    std::vector<BYTE> bits(static_cast<std::size_t>(stride) * kH, 0xEE);
+    ASSERT_EQ(GetDIBits(screen_, bitmap_, 0, kH, bits.data(), &info, DIB_RGB_COLORS), kH);
+    for (int y = 0; y < kH; ++y) {
+        for (int x = 0; x < kW + 2; ++x) {
+            const BYTE* p = &bits[static_cast<std::size_t>(y * stride + x * 4)];
+            const bool inside = x < kW;
+            EXPECT_EQ(p[0], inside ? 200 : 0) << x << "," << y;  // blue
+            EXPECT_EQ(p[1], inside ? y : 0) << x << "," << y;    // green
+            EXPECT_EQ(p[2], inside ? x : 0) << x << "," << y;    // red
+            EXPECT_EQ(p[3], 0) << x << "," << y;
+        }
+    }
+}
+
 TEST_F(GetDIBitsTest, StopsAtTheLinesAskedForAndRefusesBadRequests) {
     BITMAPINFO info = Header(kW, -kH);
     std::vector<BYTE> bits(16 * kH, 0xEE);

@@ -61,15 +61,29 @@ bool BmpDecoder::ReadLayout(std::span<const std::uint8_t> file, Layout& layout) 
     return needed <= file.size() - layout.pixelOffset;
 }
 
+namespace {
+
+// The step between pixels is a constant so that the loop over a whole background stays cheap.
+template <std::size_t Step>
+void ReadRow(const std::uint8_t* in, std::span<Pixel> row) {
+    for (Pixel& pixel : row) {
+        pixel = PixelFromRgb(in[2], in[1], in[0]);
+        in += Step;
+    }
+}
+
+}  // namespace
+
 void BmpDecoder::ReadPixels(std::span<const std::uint8_t> file, const Layout& layout,
                             Surface& surface) {
     for (int y = 0; y < layout.height; ++y) {
         const int fileRow = layout.topDown ? y : layout.height - 1 - y;
         const std::uint8_t* in =
             file.data() + layout.pixelOffset + layout.stride * static_cast<std::size_t>(fileRow);
-        auto row = surface.Row(y);
-        for (int x = 0; x < layout.width; ++x, in += layout.bytesPerPixel) {
-            row[x] = PixelFromRgb(in[2], in[1], in[0]);
+        if (layout.bytesPerPixel == 3) {
+            ReadRow<3>(in, surface.Row(y));
+        } else {
+            ReadRow<4>(in, surface.Row(y));
         }
     }
 }

@@ -56,15 +56,29 @@ int BitmapRowOf(int scan, bool topDown, int bitmapHeight) {
     return topDown ? scan : bitmapHeight - 1 - scan;
 }
 
-void WriteDibRow(std::span<const Pixel> row, int dibWidth, int bits, std::uint8_t* out) {
-    const int copied = std::min<int>(dibWidth, static_cast<int>(row.size()));
-    const int step = bits / 8;
-    std::memset(out, 0, DibStride(dibWidth, bits));
-    for (int x = 0; x < copied; ++x, out += step) {
-        out[0] = BlueOf(row[x]);
-        out[1] = GreenOf(row[x]);
-        out[2] = RedOf(row[x]);
+// Blue, green, red (and a zero byte for 32 bits) per pixel. The step is a constant so that
+// the loop over a whole background stays cheap.
+template <int Step>
+void WriteDibPixels(std::span<const Pixel> row, std::uint8_t* out) {
+    for (const Pixel p : row) {
+        out[0] = BlueOf(p);
+        out[1] = GreenOf(p);
+        out[2] = RedOf(p);
+        if constexpr (Step == 4) out[3] = 0;
+        out += Step;
     }
+}
+
+void WriteDibRow(std::span<const Pixel> row, int dibWidth, int bits, std::uint8_t* out) {
+    const auto copied = std::min<std::size_t>(static_cast<std::size_t>(dibWidth), row.size());
+    const std::size_t step = static_cast<std::size_t>(bits) / 8;
+    if (step == 3) {
+        WriteDibPixels<3>(row.first(copied), out);
+    } else {
+        WriteDibPixels<4>(row.first(copied), out);
+    }
+    // Pixels beyond the bitmap's width and the row's padding are zero.
+    std::memset(out + copied * step, 0, DibStride(dibWidth, bits) - copied * step);
 }
 
 int DescribeBitmap(const Surface& surface, BITMAPINFOHEADER& header) {
