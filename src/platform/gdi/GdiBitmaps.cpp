@@ -1,6 +1,7 @@
 // CreateBitmap, CreateCompatibleBitmap, GetDIBits and LoadBitmap.
 #include <cstring>
 
+#include "platform/gdi/BitmapPrefetch.h"
 #include "platform/gdi/BmpDecoder.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiHandles.h"
@@ -152,6 +153,12 @@ int GetDIBits(HDC dc, HBITMAP bitmap, UINT startScan, UINT scanLines, LPVOID bit
 }
 
 HBITMAP LoadBitmapW(HINSTANCE instance, LPCWSTR name) {
+    if (IS_INTRESOURCE(name)) {
+        const auto id = static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(name));
+        if (auto decoded = BitmapPrefetch::Instance().Take(id)) {
+            return CreateBitmapFromSurface(std::move(decoded));
+        }
+    }
     HRSRC resource = FindResourceW(instance, name, RT_BITMAP);
     if (resource == nullptr) return nullptr;
     const auto* bytes =

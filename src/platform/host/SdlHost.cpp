@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/gdi/FirstWindowPreparation.h"
 #include "platform/host/DisplayScale.h"
 #include "platform/host/SdlKeyMap.h"
 #include "platform/host/X11ErrorPolicy.h"
@@ -51,6 +52,9 @@ std::unique_ptr<SdlHost> SdlHost::Open(std::string& error) {
             "WAYLAND_DISPLAY is set)";
         return nullptr;
     }
+    // Connecting to the desktop takes a while; the pictures and fonts the first window
+    // needs are prepared on the other core meanwhile.
+    auto preparation = std::make_unique<gdi::FirstWindowPreparation>();
     // Before SDL starts: SDL keeps the handler it finds and puts it back when it closes its
     // connections, which is when a late error most often arrives.
     X11ErrorPolicy::Install();
@@ -66,6 +70,7 @@ std::unique_ptr<SdlHost> SdlHost::Open(std::string& error) {
         return nullptr;
     }
     std::unique_ptr<SdlHost> host(new SdlHost());
+    host->preparation_ = std::move(preparation);
     host->canShape_ = DriverCanShape();
     host->globalPointer_ = std::string_view(SDL_GetCurrentVideoDriver()) == "x11";
     host->scale_ = DisplayScale::ForDpi(DisplayScale::DesktopDpi());

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/gdi/FirstWindowPreparation.h"
 #include "platform/host/Host.h"
 #include "platform/host/SdlWindow.h"
 
@@ -56,6 +57,8 @@ class SdlHost final : public Host {
     int scale_ = 1;               // screen pixels per window pixel, on high-DPI screens
     std::map<HWND, std::unique_ptr<SdlWindow>> windows_;
     std::optional<std::uint64_t> wakeAt_;
+    // Decodes pictures while the desktop is being reached; ends before SDL does.
+    std::unique_ptr<gdi::FirstWindowPreparation> preparation_;
 };
 
 }  // namespace keldra::platform::host

@@ -1,0 +1,79 @@
+#include "platform/gdi/BitmapPrefetch.h"
+
+#include <algorithm>
+
+#include "platform/gdi/BmpDecoder.h"
+#include "platform/kernel/EmbeddedResource.h"
+
+namespace keldra::platform::gdi {
+
+namespace {
+
+const ResourceType kBitmap = ResourceType::Numeric(2);  // RT_BITMAP
+
+}  // namespace
+
+BitmapPrefetch& BitmapPrefetch::Instance() {
+    static BitmapPrefetch prefetch;
+    return prefetch;
+}
+
+std::shared_ptr<Surface> BitmapPrefetch::Decode(unsigned id) {
+    const EmbeddedResourceRow* row = FindEmbeddedResource(kBitmap, id);
+    return row != nullptr ? BmpDecoder::Decode(row->Bytes()) : nullptr;
+}
+
+void BitmapPrefetch::PlanAll() {
+    const std::lock_guard lock(mutex_);
+    if (planned_) return;
+    planned_ = true;
+    for (std::size_t i = 0; i < kEmbeddedResourceCount; ++i) {
+        if (kBitmap.Matches(kEmbeddedResourceRows[i])) {
+            waiting_.push_back(kEmbeddedResourceRows[i].id);
+        }
+    }
+}
+
+void BitmapPrefetch::DecodePlanned() {
+    while (const std::optional<unsigned> id = StartNext()) {
+        std::shared_ptr<Surface> pixels = Decode(*id);
+        const std::lock_guard lock(mutex_);
+        if (pixels && !inProgressTaken_) ready_.emplace(*id, std::move(pixels));
+        inProgress_.reset();
+    }
+}
+
+void BitmapPrefetch::DropWaiting() {
+    const std::lock_guard lock(mutex_);
+    waiting_.clear();
+}
+
+std::optional<unsigned> BitmapPrefetch::StartNext() {
+    const std::lock_guard lock(mutex_);
+    if (waiting_.empty()) return std::nullopt;
+    inProgress_ = waiting_.front();
+    inProgressTaken_ = false;
+    waiting_.pop_front();
+    return inProgress_;
+}
+
+std::shared_ptr<Surface> BitmapPrefetch::Take(unsigned id) {
+    {
+        const std::lock_guard lock(mutex_);
+        if (const auto it = ready_.find(id); it != ready_.end()) {
+            std::shared_ptr<Surface> pixels = std::move(it->second);
+            ready_.erase(it);
+            return pixels;
+        }
+        if (const auto it = std::find(waiting_.begin(), waiting_.end(), id); it != waiting_.end()) {
+            waiting_.erase(it);
+        } else if (inProgress_ == id && !inProgressTaken_) {
+            inProgressTaken_ = true;  // the worker's copy will be dropped
+        } else {
+            return nullptr;
+        }
+    }
+    return Decode(id);
+}
+
+}  // namespace keldra::platform::gdi

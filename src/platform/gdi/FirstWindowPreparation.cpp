@@ -1,0 +1,46 @@
+#include "platform/gdi/FirstWindowPreparation.h"
+
+#if defined(__linux__)
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
+#include <fontconfig/fontconfig.h>
+
+#include "platform/gdi/BitmapPrefetch.h"
+
+namespace keldra::platform::gdi {
+
+namespace {
+
+// The preparation is a helper: it should use what the program it helps and the display
+// server leave idle, not slow them down. Linux gives each thread its own nice value.
+void YieldToOtherThreads() {
+#if defined(__linux__)
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
+#endif
+}
+
+}  // namespace
+
+FirstWindowPreparation::FirstWindowPreparation() {
+    BitmapPrefetch::Instance().PlanAll();
+    worker_ = std::thread([this] { Run(); });
+}
+
+FirstWindowPreparation::~FirstWindowPreparation() {
+    stopping_ = true;
+    BitmapPrefetch::Instance().DropWaiting();
+    worker_.join();
+}
+
+void FirstWindowPreparation::Run() {
+    YieldToOtherThreads();
+    BitmapPrefetch::Instance().DecodePlanned();
+    // fontconfig's configuration and cache. Should the program need them first, fontconfig
+    // loads them for it as well rather than making it wait for this thread.
+    if (!stopping_) FcInit();
+}
+
+}  // namespace keldra::platform::gdi
