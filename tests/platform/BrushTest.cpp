@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "GdiTestSupport.h"
 
 namespace keldra::platform::gdi::testing {
@@ -70,6 +73,71 @@ TEST(PatternBrush, KeepsItsOwnCopyOfThePattern) {
     EXPECT_EQ(PixelOf(target, 0, 0), RGB(0, 0, 77));
     EXPECT_EQ(CreatePatternBrush(nullptr), nullptr);
 }
+
+// The pixel (0, 0) of a one-pixel target filled with the brush.
+COLORREF FilledWith(HBRUSH brush) {
+    Owned<HBITMAP> target(NewColourBitmap(1, 1, RGB(9, 9, 9)));
+    MemoryDc dc(target);
+    const RECT one{0, 0, 1, 1};
+    FillRect(dc, &one, brush);
+    return PixelOf(target, 0, 0);
+}
+
+struct DrawingOnThePattern {
+    const char* name;
+    void (*draw)(HDC dc, HBITMAP pattern);
+};
+
+class PatternBitmapDrawnOn : public ::testing::TestWithParam<DrawingOnThePattern> {};
+
+// The brush shares the bitmap's pixels until the bitmap is drawn on, whichever way and
+// whether the bitmap was selected into its context before or after the brush was made.
+TEST_P(PatternBitmapDrawnOn, KeepsTheBrushAsItWasMade) {
+    for (const bool selectedFirst : {false, true}) {
+        Owned<HBITMAP> pattern(NewPattern());
+        std::optional<MemoryDc> dc;
+        if (selectedFirst) dc.emplace(pattern);
+        Owned<HBRUSH> brush(CreatePatternBrush(pattern));
+        if (!selectedFirst) dc.emplace(pattern);
+        GetParam().draw(*dc, pattern);
+        dc.reset();
+        EXPECT_NE(PixelOf(pattern, 0, 0), RGB(0, 0, 77)) << "the drawing did not land";
+        EXPECT_EQ(FilledWith(brush), RGB(0, 0, 77)) << "selected first: " << selectedFirst;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, PatternBitmapDrawnOn,
+    ::testing::Values(DrawingOnThePattern{"fill_rect",
+                                          [](HDC dc, HBITMAP) {
+                                              Owned<HBRUSH> red(CreateSolidBrush(RGB(255, 0, 0)));
+                                              const RECT all{0, 0, 3, 2};
+                                              FillRect(dc, &all, red);
+                                          }},
+                      DrawingOnThePattern{"bit_blt",
+                                          [](HDC dc, HBITMAP) {
+                                              Owned<HBITMAP> white(
+                                                  NewColourBitmap(3, 2, RGB(255, 255, 255)));
+                                              MemoryDc source(white);
+                                              BitBlt(dc, 0, 0, 3, 2, source, 0, 0, SRCCOPY);
+                                          }},
+                      DrawingOnThePattern{"its_own_brush_shifted",
+                                          [](HDC dc, HBITMAP pattern) {
+                                              Owned<HBRUSH> itself(CreatePatternBrush(pattern));
+                                              SetBrushOrgEx(dc, 1, 1, nullptr);
+                                              const RECT all{0, 0, 3, 2};
+                                              FillRect(dc, &all, itself);
+                                          }},
+                      DrawingOnThePattern{"text",
+                                          [](HDC dc, HBITMAP) {
+                                              SetBkMode(dc, OPAQUE);
+                                              SetBkColor(dc, RGB(255, 255, 255));
+                                              RECT all{0, 0, 3, 2};
+                                              DrawTextW(dc, L"W", 1, &all, DT_NOCLIP);
+                                          }}),
+    [](const ::testing::TestParamInfo<DrawingOnThePattern>& way) {
+        return std::string(way.param.name);
+    });
 
 TEST(PatternBrush, MonochromePatternTakesTheContextColours) {
     Owned<HBITMAP> pattern(NewMonoBitmap(2, 1, false));

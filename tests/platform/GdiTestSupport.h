@@ -62,7 +62,7 @@ inline HBITMAP NewMonoBitmap(int width, int height, bool white) {
 }
 
 inline COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
-    return ColorRefFromPixel(SurfaceOf(bitmap)->At(x, y));
+    return ColorRefFromPixel(PixelsOf(bitmap)->At(x, y));
 }
 
 inline void SetPixelOf(HBITMAP bitmap, int x, int y, COLORREF colour) {

@@ -17,6 +17,11 @@ Brush Brush::Pattern(const Surface& pattern) {
     return Brush(kBlack, std::move(copy));
 }
 
+Brush Brush::SharedPattern(std::shared_ptr<const Surface> pattern) {
+    if (pattern == nullptr) return Null();
+    return Brush(kBlack, std::move(pattern));
+}
+
 void Brush::Fill(Surface& target, const Rect& area, Point patternOrigin, DcColours colours) const {
     if (null_) return;
     if (pattern_ == nullptr) {

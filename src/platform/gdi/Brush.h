@@ -19,6 +19,8 @@ class Brush {
     static Brush Solid(Pixel colour) { return Brush(colour, nullptr); }
     // The pattern is copied, so the bitmap it came from may change or go away.
     static Brush Pattern(const Surface& pattern);
+    // The pattern is shared; whoever else holds it must not change it.
+    static Brush SharedPattern(std::shared_ptr<const Surface> pattern);
     static Brush Null() { return Brush(kBlack, nullptr, true); }
 
     bool IsNull() const { return null_; }

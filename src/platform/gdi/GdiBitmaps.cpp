@@ -126,7 +126,7 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
 
 int GetDIBits(HDC dc, HBITMAP bitmap, UINT startScan, UINT scanLines, LPVOID bits,
               LPBITMAPINFO info, UINT usage) {
-    const Surface* surface = SurfaceOf(bitmap);
+    const Surface* surface = PixelsOf(bitmap);
     if (FindDc(dc) == nullptr || surface == nullptr || info == nullptr || usage != DIB_RGB_COLORS ||
         info->bmiHeader.biSize < sizeof(BITMAPINFOHEADER)) {
         return 0;

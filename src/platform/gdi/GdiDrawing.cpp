@@ -28,8 +28,8 @@ bool ToRasterOp(DWORD rop, RasterOp& op) {
 }
 
 // Fills area (context coordinates) with brush, inside what the context may draw on.
-void PaintArea(const DeviceContext& dc, const Rect& area, const Brush& brush) {
-    Surface* target = dc.Target();
+void PaintArea(DeviceContext& dc, const Rect& area, const Brush& brush) {
+    Surface* target = DrawingTarget(dc);
     if (target == nullptr || brush.IsNull()) return;
     const Point origin = dc.Origin();
     const Point patternOrigin{origin.x + dc.brushOrigin.x, origin.y + dc.brushOrigin.y};
@@ -39,8 +39,8 @@ void PaintArea(const DeviceContext& dc, const Rect& area, const Brush& brush) {
 
 BOOL CopyBetween(DeviceContext& dst, const Rect& area, const DeviceContext& src, Point from,
                  RasterOp op) {
-    Surface* target = dst.Target();
     const Surface* source = src.Target();
+    Surface* target = DrawingTarget(dst);  // after the source: they may be the same bitmap
     if (target == nullptr || source == nullptr) return TRUE;  // nothing there to draw
     // Only the part of the source that exists is copied; it fixes how far the area reaches.
     const Rect sourceHere = source->Bounds().Offset(-src.Origin().x, -src.Origin().y);
@@ -85,16 +85,20 @@ HBRUSH CreateSolidBrush(COLORREF colour) {
 }
 
 HBRUSH CreatePatternBrush(HBITMAP pattern) {
-    const Surface* pixels = SurfaceOf(pattern);
-    if (pixels == nullptr) return nullptr;
-    Brush brush = Brush::Pattern(*pixels);
+    BitmapObject* bitmap = FindBitmap(pattern);
+    if (bitmap == nullptr) return nullptr;
+    // A bitmap drawn through several contexts at once (the stock one) cannot follow a
+    // shared picture into all of them: the brush takes a copy of that one.
+    Brush brush = GdiObjectTable::Instance().IsStock(pattern)
+                      ? Brush::Pattern(bitmap->Pixels())
+                      : Brush::SharedPattern(bitmap->ShareWithBrush());
     if (brush.IsNull()) return nullptr;  // out of memory for the copy
     return static_cast<HBRUSH>(
         GdiObjectTable::Instance().Add(std::make_unique<BrushObject>(std::move(brush))));
 }
 
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
-    const DeviceContext* context = FindDc(dc);
+    DeviceContext* context = FindDc(dc);
     const BrushObject* fill = FindBrush(brush);
     if (context == nullptr || fill == nullptr || rect == nullptr ||
         !IsSaneSpan(rect->left, rect->right) || !IsSaneSpan(rect->top, rect->bottom)) {

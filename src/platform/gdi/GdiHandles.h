@@ -19,7 +19,10 @@ std::size_t LiveObjectCount();
 std::size_t LiveObjectCount(ObjectKind kind);
 
 DeviceContext* DcOf(HDC dc);
+// A bitmap's pixels to draw on (made its own first if a pattern brush shares them), or to
+// read; nullptr for anything but a bitmap.
 Surface* SurfaceOf(HBITMAP bitmap);
+const Surface* PixelsOf(HBITMAP bitmap);
 Region* RegionOf(HRGN region);
 
 HBITMAP CreateBitmapFromSurface(std::shared_ptr<Surface> surface);

@@ -27,6 +27,17 @@ inline FontObject* FindFont(HGDIOBJ font) {
     return GdiObjectTable::Instance().FindAs<FontObject>(font, ObjectKind::Font);
 }
 
+// Where drawing through the context lands. When a pattern brush shares the pixels of the
+// bitmap selected into a memory context, the bitmap first gets pixels of its own, so the
+// brush keeps the picture it was made from.
+inline Surface* DrawingTarget(DeviceContext& dc) {
+    BitmapObject* bitmap = dc.Type() == DcKind::Memory ? FindBitmap(dc.bitmap) : nullptr;
+    if (bitmap != nullptr && bitmap->SharesPixels() && bitmap->TakeOwnPixels()) {
+        dc.SetTarget(bitmap->SharedPixels());
+    }
+    return dc.Target();
+}
+
 // Whether x..x+extent stays well inside int, so sums of coordinates cannot overflow.
 inline bool IsSaneSpan(long long x, long long extent) {
     constexpr long long kLimit = 1LL << 28;

@@ -134,6 +134,12 @@ DeviceContext* DcOf(HDC dc) {
 
 Surface* SurfaceOf(HBITMAP bitmap) {
     BitmapObject* found = FindBitmap(bitmap);
+    if (found == nullptr || !found->TakeOwnPixels()) return nullptr;
+    return &found->WritablePixels();
+}
+
+const Surface* PixelsOf(HBITMAP bitmap) {
+    const BitmapObject* found = FindBitmap(bitmap);
     return found != nullptr ? &found->Pixels() : nullptr;
 }
 

@@ -41,9 +41,9 @@ int LineLeft(const RECT& rect, UINT format, int lineWidth) {
     return rect.left;
 }
 
-void Draw(const DeviceContext& dc, FontFaceSet& fonts, const TextLayout& layout, const RECT& rect,
+void Draw(DeviceContext& dc, FontFaceSet& fonts, const TextLayout& layout, const RECT& rect,
           UINT format, int top) {
-    Surface* target = dc.Target();
+    Surface* target = DrawingTarget(dc);
     if (target == nullptr) return;
     const Rect bounds =
         (format & DT_NOCLIP) ? dc.ClipBox() : Rect{rect.left, rect.top, rect.right, rect.bottom};
@@ -80,7 +80,7 @@ HFONT CreateFontIndirectW(const LOGFONTW* font) {
 }
 
 int DrawTextW(HDC dc, LPCWSTR text, int count, LPRECT rect, UINT format) {
-    const DeviceContext* context = FindDc(dc);
+    DeviceContext* context = FindDc(dc);
     std::wstring_view chars;
     if (context == nullptr || rect == nullptr || !ReadText(text, count, chars) ||
         !IsSaneSpan(rect->left, rect->right) || !IsSaneSpan(rect->top, rect->bottom)) {
