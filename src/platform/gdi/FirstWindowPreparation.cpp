@@ -6,9 +6,8 @@
 #include <unistd.h>
 #endif
 
-#include <fontconfig/fontconfig.h>
-
 #include "platform/gdi/BitmapPrefetch.h"
+#include "platform/gdi/FontconfigSession.h"
 
 namespace keldra::platform::gdi {
 
@@ -26,6 +25,7 @@ void YieldToOtherThreads() {
 
 FirstWindowPreparation::FirstWindowPreparation() {
     BitmapPrefetch::Instance().PlanAll();
+    FontconfigSession::Instance();
     worker_ = std::thread([this] { Run(); });
 }
 
@@ -38,9 +38,8 @@ FirstWindowPreparation::~FirstWindowPreparation() {
 void FirstWindowPreparation::Run() {
     YieldToOtherThreads();
     BitmapPrefetch::Instance().DecodePlanned();
-    // fontconfig's configuration and cache. Should the program need them first, fontconfig
-    // loads them for it as well rather than making it wait for this thread.
-    if (!stopping_) FcInit();
+    // Should the program need the fonts first, it loads them as well rather than waiting.
+    if (!stopping_) FontconfigSession::Load();
 }
 
 }  // namespace keldra::platform::gdi

@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "platform/gdi/FontconfigSession.h"
+
 namespace keldra::platform::gdi {
 
 namespace {
@@ -43,13 +45,13 @@ FontCatalog& FontCatalog::Instance() {
 FontCatalog::FontCatalog() {
     FT_Library library = nullptr;
     if (FT_Init_FreeType(&library) == 0) library_.reset(library);
-    FcInit();
+    // Made before the catalog, the session outlives it: fontconfig is freed after the
+    // catalog's sets.
+    FontconfigSession::Load();
 }
 
 FontCatalog::~FontCatalog() {
-    // Faces and fontconfig sets go first; then fontconfig may free its configuration.
     sets_.clear();
-    FcFini();
 }
 
 FontFaceSet* FontCatalog::Fonts(const FontRequest& request) {
