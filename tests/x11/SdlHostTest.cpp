@@ -171,6 +171,48 @@ TEST_F(SdlHostTest, AnXErrorDoesNotEndTheProgram) {
     EXPECT_FALSE(ShowTestWindow().empty()) << "the host no longer works";
 }
 
+// Shows a second window that belongs to the test window and returns its X window id.
+std::string ShowBelongingWindow(SdlHost& host, NativeWindowRole role, const std::string& title,
+                                const std::function<void()>& pump) {
+    const HWND window = reinterpret_cast<HWND>(std::uintptr_t{0x2000});
+    const Rect place{120, 240, 220, 300};
+    host.Show(window, NativeWindowState{place, std::wstring(title.begin(), title.end()), nullptr,
+                                        std::nullopt, nullptr, role, kWindow});
+    auto pixels = gdi::Surface::Create(place.Width(), place.Height(), gdi::PixelFormat::Colour);
+    host.Present(window, *pixels);
+    pump();
+    std::string id =
+        testing::RunProgram("/usr/bin/xdotool", {"search", "--name", "^" + title + "$"}).out;
+    if (const auto newline = id.find('\n'); newline != std::string::npos) id.resize(newline);
+    return id;
+}
+
+TEST_F(SdlHostTest, ADropDownIsAPopupTheWindowManagerLeavesAlone) {
+    ASSERT_FALSE(ShowTestWindow().empty());
+    const std::string id = ShowBelongingWindow(*host_, NativeWindowRole::Popup, "Keldra list",
+                                               [this] { PumpFor(std::chrono::milliseconds(200)); });
+    ASSERT_FALSE(id.empty());
+    const std::string info = testing::RunProgram("/usr/bin/xwininfo", {"-id", id}).out;
+    EXPECT_NE(info.find("Override Redirect State: yes"), std::string::npos) << info;
+    auto geometry = ShellValues(Xdotool({"getwindowgeometry", "--shell", id}));
+    EXPECT_EQ(geometry["X"], "120");
+    EXPECT_EQ(geometry["Y"], "240");
+}
+
+TEST_F(SdlHostTest, AnOwnedWindowStaysWithItsOwnerAndOutOfTheTaskBar) {
+    const std::string ownerId = ShowTestWindow();
+    ASSERT_FALSE(ownerId.empty());
+    const std::string id = ShowBelongingWindow(*host_, NativeWindowRole::Owned, "Keldra box",
+                                               [this] { PumpFor(std::chrono::milliseconds(200)); });
+    ASSERT_FALSE(id.empty());
+    const std::string properties =
+        testing::RunProgram("/usr/bin/xprop", {"-id", id, "WM_TRANSIENT_FOR", "_NET_WM_STATE"}).out;
+    std::ostringstream owner;
+    owner << "0x" << std::hex << std::stoul(ownerId);
+    EXPECT_NE(properties.find("window id # " + owner.str()), std::string::npos) << properties;
+    EXPECT_NE(properties.find("_NET_WM_STATE_SKIP_TASKBAR"), std::string::npos) << properties;
+}
+
 TEST_F(SdlHostTest, PresentedPixelsReachTheScreen) {
     const std::string id = ShowTestWindow(0xC08040);
     ASSERT_FALSE(id.empty());

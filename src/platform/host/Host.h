@@ -15,6 +15,12 @@
 
 namespace keldra::platform::host {
 
+// How the desktop is to treat a native window. The platform's rules for top-level windows
+// decide it: an unowned window, or one marked WS_EX_APPWINDOW, has its own task-bar entry; an
+// owned window (a message box) stays above its owner and has none; a tool window (a
+// drop-down list) is a popup, put exactly where asked and left alone by the window manager.
+enum class NativeWindowRole { Application, Owned, Popup };
+
 struct NativeWindowState {
     gdi::Rect screenRect;
     std::wstring title;
@@ -22,6 +28,8 @@ struct NativeWindowState {
     std::optional<gdi::Region> shape;  // window coordinates; none: the whole rectangle
     // The icon's pictures in every size it has; nullptr for none.
     std::shared_ptr<const std::vector<gdi::IconImage>> iconPictures;
+    NativeWindowRole role = NativeWindowRole::Application;
+    HWND owner = nullptr;  // the top-level window an Owned or Popup window belongs to
 };
 
 class Host {

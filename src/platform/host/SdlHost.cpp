@@ -101,14 +101,16 @@ HWND SdlHost::WindowOf(Uint32 id) const {
 void SdlHost::Show(HWND window, const NativeWindowState& state) {
     SdlWindow* native = Find(window);
     if (native == nullptr) {
-        auto created = SdlWindow::Create(state.screenRect, Utf8(state.title), canShape_, scale_);
+        auto created =
+            SdlWindow::Create(state.screenRect, Utf8(state.title), canShape_, scale_, state.role);
         if (!created && canShape_) {
             // The driver turned the shaped window down: fall back to a rectangular one.
             std::fprintf(stderr,
                          "keldra: cannot shape windows here (%s); the window stays rectangular\n",
                          SDL_GetError());
             canShape_ = false;
-            created = SdlWindow::Create(state.screenRect, Utf8(state.title), false, scale_);
+            created =
+                SdlWindow::Create(state.screenRect, Utf8(state.title), false, scale_, state.role);
         }
         if (!created) {
             std::fprintf(stderr, "keldra: cannot create a window: %s\n", SDL_GetError());
@@ -118,6 +120,8 @@ void SdlHost::Show(HWND window, const NativeWindowState& state) {
         windows_.emplace(window, std::move(created));
         native->SetShape(state.shape);
         if (state.iconPictures) native->SetIcon(*state.iconPictures);
+        const SdlWindow* owner = Find(state.owner);
+        if (state.role == NativeWindowRole::Owned && owner != nullptr) native->BelongTo(*owner);
     }
     native->Show();
 }

@@ -16,6 +16,19 @@ namespace keldra::platform::host {
 
 namespace {
 
+Uint32 FlagsFor(NativeWindowRole role) {
+    switch (role) {
+        case NativeWindowRole::Application:
+            return 0;
+        case NativeWindowRole::Owned:
+            return SDL_WINDOW_SKIP_TASKBAR;
+        case NativeWindowRole::Popup:
+            // On X11 a popup menu window is placed by the program, not the window manager.
+            return SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_ALWAYS_ON_TOP;
+    }
+    return 0;
+}
+
 bool IsX11Driver() {
     const char* driver = SDL_GetCurrentVideoDriver();
     return driver != nullptr && std::string_view(driver) == "x11";
@@ -47,10 +60,11 @@ void SetAllIconSizes([[maybe_unused]] SDL_Window* window,
 }  // namespace
 
 std::unique_ptr<SdlWindow> SdlWindow::Create(const gdi::Rect& screenRect,
-                                             const std::string& titleUtf8, bool shaped, int scale) {
+                                             const std::string& titleUtf8, bool shaped, int scale,
+                                             NativeWindowRole role) {
     const int width = screenRect.Width() * scale;
     const int height = screenRect.Height() * scale;
-    const Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+    const Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN | FlagsFor(role);
     const auto plainWindow = [&] {
         return SDL_CreateWindow(titleUtf8.c_str(), screenRect.left * scale, screenRect.top * scale,
                                 width, height, flags);
@@ -83,6 +97,10 @@ SdlWindow::SdlWindow(SDL_Window* window, ShapeMethod shapeMethod, const gdi::Rec
 
 SdlWindow::~SdlWindow() {
     SDL_DestroyWindow(window_);
+}
+
+void SdlWindow::BelongTo(const SdlWindow& owner) {
+    SDL_SetWindowModalFor(window_, owner.window_);
 }
 
 gdi::Point SdlWindow::Position() const {

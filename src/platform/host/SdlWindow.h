@@ -13,6 +13,7 @@
 #include "platform/gdi/IconImage.h"
 #include "platform/gdi/Region.h"
 #include "platform/gdi/Surface.h"
+#include "platform/host/Host.h"
 
 namespace keldra::platform::host {
 
@@ -24,12 +25,15 @@ class SdlWindow {
     // rectangles and points stay in the window's own pixels.
     static std::unique_ptr<SdlWindow> Create(const gdi::Rect& screenRect,
                                              const std::string& titleUtf8, bool shaped,
-                                             int scale = 1);
+                                             int scale = 1,
+                                             NativeWindowRole role = NativeWindowRole::Application);
     ~SdlWindow();
     SdlWindow(const SdlWindow&) = delete;
     SdlWindow& operator=(const SdlWindow&) = delete;
 
     Uint32 Id() const { return SDL_GetWindowID(window_); }
+    // Keeps the window above `owner` on the desktop, as its dialog.
+    void BelongTo(const SdlWindow& owner);
     bool IsShaped() const { return shapeMethod_ != ShapeMethod::Rectangle; }
     gdi::Point Position() const;
 

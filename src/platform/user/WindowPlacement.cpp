@@ -74,11 +74,20 @@ void WindowPlacement::SetMinimized(Window& window, bool minimized) {
     if (!minimized) manager_.Painter().InvalidateTree(window.handle);
 }
 
+host::NativeWindowRole WindowPlacement::RoleOf(const Window& window) {
+    if (window.exStyle & WS_EX_TOOLWINDOW) return host::NativeWindowRole::Popup;
+    if (window.owner != nullptr && !(window.exStyle & WS_EX_APPWINDOW)) {
+        return host::NativeWindowRole::Owned;
+    }
+    return host::NativeWindowRole::Application;
+}
+
 void WindowPlacement::ShowOnHost(Window& window) {
     host::Host* host = manager_.Host();
     if (host == nullptr) return;
     const HICON icon = window.icons[1] != nullptr ? window.icons[1] : window.icons[0];
-    host->Show(window.handle, {window.rect, window.text, icon, window.shape, IconTable::Instance().Find(icon)});
+    host->Show(window.handle, {window.rect, window.text, icon, window.shape,
+                               IconTable::Instance().Find(icon), RoleOf(window), window.owner});
     if (window.minimized) host->SetMinimized(window.handle, true);
     window.shownOnHost = true;
     window.needsPresent = true;

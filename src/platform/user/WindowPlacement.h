@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "platform/host/Host.h"
 #include "platform/user/Window.h"
 #include "platform/user/WindowGeometry.h"
 
@@ -21,6 +22,8 @@ class WindowPlacement {
     bool SetShape(HWND handle, std::optional<Region> shape, bool redraw);
     // A newly created top-level window's pixels.
     void MakeSurface(Window& window);
+    // How the desktop is to treat the top-level window.
+    static host::NativeWindowRole RoleOf(const Window& window);
 
   private:
     void BecomeVisible(Window& window, bool activate);

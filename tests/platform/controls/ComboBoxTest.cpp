@@ -99,6 +99,15 @@ TEST_F(ComboBoxTest, InsertingAndDeletingKeepTheSelectionOnItsItem) {
     EXPECT_EQ(std::wstring(text), L"800x600(4:3)");
 }
 
+TEST_F(ComboBoxTest, TheOpenListIsAPopupOfTheDialogForTheDesktop) {
+    Click(combo_, 50, 10);
+    ASSERT_TRUE(Dropped());
+    const auto* native = host_.Find(List());
+    ASSERT_NE(native, nullptr);
+    EXPECT_EQ(native->state.role, host::NativeWindowRole::Popup);
+    EXPECT_EQ(native->state.owner, parent_);
+}
+
 TEST_F(ComboBoxTest, EmptyingTheOpenListClosesIt) {
     Click(combo_, 50, 10);
     ASSERT_TRUE(Dropped());

@@ -377,6 +377,9 @@ TEST_F(DialogTest, MessageBoxIsCentredOnItsOwnerAndClosesWithEnter) {
         EXPECT_NEAR((rect.left + rect.right) / 2, 100 + 456 / 2, 1);
         EXPECT_NEAR((rect.top + rect.bottom) / 2, 100 + 653 / 2, 1);
         EXPECT_EQ(host_.Find(box)->state.title, L"Keldra");
+        // Above its owner on the desktop, without a task-bar entry of its own.
+        EXPECT_EQ(host_.Find(box)->state.role, host::NativeWindowRole::Owned);
+        EXPECT_EQ(host_.Find(box)->state.owner, owner);
     });
     Type(VK_RETURN);
     EXPECT_EQ(

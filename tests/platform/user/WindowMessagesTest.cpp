@@ -201,5 +201,39 @@ TEST_F(KeyboardTest, FocusChangesAreAnnouncedAndKeysGoToTheFocus) {
     EXPECT_EQ(GetFocus(), nullptr);
 }
 
+struct RoleCase {
+    const char* name;
+    DWORD exStyle;
+    bool owned;
+    host::NativeWindowRole role;
+};
+
+class WindowRoleTest : public UserTest, public ::testing::WithParamInterface<RoleCase> {};
+
+// An unowned window or one marked as an application window gets its own task-bar entry; an
+// owned one belongs to its owner; a tool window is a popup the window manager leaves alone.
+TEST_P(WindowRoleTest, TheDesktopIsToldHowToTreatTheWindow) {
+    const RoleCase& c = GetParam();
+    const HWND owner = MakeTopLevel(At(0, 0, 100, 100));
+    const HWND window = CreateWindowExW(c.exStyle, kClass, L"", WS_POPUP | WS_VISIBLE, 10, 10, 50,
+                                        50, c.owned ? owner : nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    ASSERT_NE(host_.Find(window), nullptr);
+    EXPECT_EQ(host_.Find(window)->state.role, c.role);
+    EXPECT_EQ(host_.Find(window)->state.owner, c.owned ? owner : nullptr);
+    DestroyWindow(window);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, WindowRoleTest,
+    ::testing::Values(
+        RoleCase{"unowned", 0, false, host::NativeWindowRole::Application},
+        RoleCase{"owned", 0, true, host::NativeWindowRole::Owned},
+        RoleCase{"owned_app_window", WS_EX_APPWINDOW, true, host::NativeWindowRole::Application},
+        RoleCase{"owned_tool_window", WS_EX_TOOLWINDOW | WS_EX_TOPMOST, true,
+                 host::NativeWindowRole::Popup},
+        RoleCase{"unowned_tool_window", WS_EX_TOOLWINDOW, false, host::NativeWindowRole::Popup}),
+    [](const ::testing::TestParamInfo<RoleCase>& kind) { return std::string(kind.param.name); });
+
 }  // namespace
 }  // namespace keldra::platform::user::testing

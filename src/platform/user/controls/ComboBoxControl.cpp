@@ -165,8 +165,10 @@ void ComboBoxControl::Create() {
     GetClientRect(window_, &rect);
     SetWindowPos(window_, nullptr, 0, 0, rect.right - rect.left, kClosedHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    list_ = CreateWindowExW(0, WC_COMBOLBOXW, L"", WS_POPUP, 0, 0, 1, 1, window_, nullptr, nullptr,
-                            static_cast<ComboListOwner*>(this));
+    // A tool window above everything: it drops over the dialog without being a window of
+    // its own on the desktop.
+    list_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WC_COMBOLBOXW, L"", WS_POPUP, 0, 0, 1,
+                            1, window_, nullptr, nullptr, static_cast<ComboListOwner*>(this));
 }
 
 void ComboBoxControl::Destroy() {
