@@ -102,7 +102,7 @@ HDC PaintController::OpenDc(HWND handle, const std::optional<Region>& clip) {
     Region visible = geometry_.IsShowing(*window) ? geometry_.VisibleRegion(*window) : Region();
     if (clip) Region::Combine(visible, *clip, gdi::RegionOp::And, visible);
     top->needsPresent = true;
-    return gdi::OpenDisplayDc(top->surface, geometry_.OriginInTopLevel(*window),
+    return gdi::OpenDisplayDc(WindowPlacement::SurfaceOf(*top), geometry_.OriginInTopLevel(*window),
                               std::move(visible));
 }
 
@@ -112,7 +112,8 @@ void PaintController::PresentChanged() {
         Window* top = manager_.Find(handle);
         if (top == nullptr || !top->needsPresent || !top->shownOnHost) continue;
         top->needsPresent = false;
-        if (host != nullptr && top->surface != nullptr) host->Present(handle, *top->surface);
+        const auto& pixels = WindowPlacement::SurfaceOf(*top);
+        if (host != nullptr && pixels != nullptr) host->Present(handle, *pixels);
     }
 }
 

@@ -70,7 +70,7 @@ HWND WindowManager::Create(const CreateParams& params) {
         window->id = params.id;
     } else {
         window->owner = params.parent != nullptr ? TopLevelOf(params.parent) : nullptr;
-        placement_.MakeSurface(*window);
+        placement_.DropSurface(*window);
     }
     const HWND handle = window->handle;
     Link(*window);

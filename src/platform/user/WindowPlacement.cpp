@@ -109,7 +109,7 @@ bool WindowPlacement::SetPosition(HWND handle, HWND insertAfter, Rect rect, UINT
     const bool resized = placed.Width() != old.Width() || placed.Height() != old.Height();
     window->rect = placed;
     if (!window->IsChild()) {
-        if (resized) MakeSurface(*window);
+        if (resized) DropSurface(*window);
         if (manager_.Host() != nullptr && window->shownOnHost)
             manager_.Host()->Move(handle, placed);
     }
@@ -166,10 +166,19 @@ void WindowPlacement::Uncover(const Window& window, const Region& shapeInWindow)
     manager_.Painter().InvalidateUncovered(window.parent, inParent);
 }
 
-void WindowPlacement::MakeSurface(Window& window) {
-    window.surface =
-        gdi::Surface::Create(std::max(1, window.rect.Width()), std::max(1, window.rect.Height()),
-                             gdi::PixelFormat::Colour);
+const std::shared_ptr<gdi::Surface>& WindowPlacement::SurfaceOf(Window& topLevel) {
+    if (topLevel.surface == nullptr) {
+        topLevel.surface =
+            gdi::Surface::Create(std::max(1, topLevel.rect.Width()),
+                                 std::max(1, topLevel.rect.Height()), gdi::PixelFormat::Colour);
+    }
+    return topLevel.surface;
+}
+
+void WindowPlacement::DropSurface(Window& window) {
+    // Made when first drawn on or shown: a dialog resized to its background before its
+    // first paint, as the skinned windows are, never fills a surface it would drop.
+    window.surface.reset();
     window.needsPresent = true;
 }
 

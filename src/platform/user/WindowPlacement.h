@@ -20,8 +20,10 @@ class WindowPlacement {
     bool Show(HWND handle, int command);
     bool SetPosition(HWND handle, HWND insertAfter, Rect rect, UINT flags);
     bool SetShape(HWND handle, std::optional<Region> shape, bool redraw);
-    // A newly created top-level window's pixels.
-    void MakeSurface(Window& window);
+    // Drops a top-level window's pixels after it was made or resized; SurfaceOf makes new
+    // ones, black, of the window's size when they are needed.
+    void DropSurface(Window& window);
+    static const std::shared_ptr<gdi::Surface>& SurfaceOf(Window& topLevel);
     // How the desktop is to treat the top-level window.
     static host::NativeWindowRole RoleOf(const Window& window);
 
