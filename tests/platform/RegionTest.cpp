@@ -231,6 +231,29 @@ TEST(Region, MatchesAPixelModelUnderRandomCombinations) {
     }
 }
 
+// A region combined into itself is updated where the operand lies, not rebuilt; it must
+// come out in exactly the form a combination into a fresh region gives.
+TEST(Region, CombiningIntoItselfGivesTheSameFormAsIntoAFreshRegion) {
+    std::mt19937 random(777);
+    for (const RegionOp op : {RegionOp::Or, RegionOp::Xor, RegionOp::Diff}) {
+        Region inPlace(Rect{0, 0, 30, 30});
+        Region reference = inPlace;
+        for (int step = 0; step < 3000; ++step) {
+            const int x = static_cast<int>(random() % 34) - 2;
+            const int y = static_cast<int>(random() % 34) - 2;
+            // Mostly single pixels, as a region builder makes them; now and then a block.
+            const int size = step % 7 == 0 ? static_cast<int>(random() % 6) + 1 : 1;
+            const Region operand(Rect{x, y, x + size, y + size});
+            const RegionOp thisOp = step % 5 == 0 ? RegionOp::Xor : op;
+            Region::Combine(inPlace, operand, thisOp, inPlace);
+            Region fresh;
+            Region::Combine(reference, operand, thisOp, fresh);
+            reference = fresh;
+            ASSERT_TRUE(inPlace == reference) << "step " << step;
+        }
+    }
+}
+
 TEST(Region, OffsetMovesEveryPixel) {
     Owned<HRGN> region(CreateRectRgn(0, 0, 2, 2));
     Owned<HRGN> other(CreateRectRgn(5, 5, 6, 6));
