@@ -1,37 +1,44 @@
 #include "platform/kernel/Files.h"
 
-#include <iconv.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstring>
+#include <cstdlib>
 #include <cwchar>
+#include <memory>
+#include <optional>
 #include <string>
-#include <vector>
+
+#include "platform/kernel/FileNameCodec.h"
 
 namespace {
 
-// The folder names are UTF-8 bytes here; the program works in wide characters.
-std::wstring WideFromUtf8(const std::string& bytes) {
-    iconv_t cd = iconv_open("WCHAR_T", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return {};
-    std::vector<wchar_t> out(bytes.size() + 1, L'\0');
-    char* in = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
-    char* to = reinterpret_cast<char*>(out.data());
-    std::size_t toLeft = bytes.size() * sizeof(wchar_t);
-    const std::size_t result = iconv(cd, &in, &inLeft, &to, &toLeft);
-    iconv_close(cd);
-    if (result == static_cast<std::size_t>(-1)) return {};
-    return std::wstring(out.data(), (bytes.size() * sizeof(wchar_t) - toLeft) / sizeof(wchar_t));
+struct FreeMemory {
+    void operator()(char* text) const { std::free(text); }
+};
+
+// The working folder's path, only when that path leads back to the folder itself: the
+// kernel names a folder even when it was removed or when a folder above it may not be
+// searched, and a path longer than the system takes cannot be opened; a file formed from
+// such a path would be looked for somewhere else, or nowhere.
+std::optional<std::string> ReachableWorkingFolder() {
+    const std::unique_ptr<char, FreeMemory> path(getcwd(nullptr, 0));
+    if (!path || path.get()[0] != '/') return std::nullopt;
+    struct stat here {};
+    struct stat there {};
+    if (fstatat(AT_FDCWD, "", &here, AT_EMPTY_PATH) != 0) return std::nullopt;
+    if (stat(path.get(), &there) != 0) return std::nullopt;  // EACCES, ENAMETOOLONG, ENOENT
+    if (here.st_dev != there.st_dev || here.st_ino != there.st_ino) return std::nullopt;
+    return std::string(path.get());
 }
 
 }  // namespace
 
 DWORD GetCurrentDirectoryW(DWORD bufferLength, LPWSTR buffer) {
-    std::vector<char> path(4096);
-    if (getcwd(path.data(), path.size()) == nullptr) return 0;
-    const std::wstring wide = WideFromUtf8(path.data());
-    if (wide.empty()) return 0;
+    const std::optional<std::string> folder = ReachableWorkingFolder();
+    if (!folder) return 0;
+    const std::wstring wide = keldra::platform::FileNameCodec::Decode(*folder);
     const auto needed = static_cast<DWORD>(wide.size() + 1);
     if (buffer == nullptr || bufferLength < needed) return needed;
     std::wmemcpy(buffer, wide.c_str(), needed);
