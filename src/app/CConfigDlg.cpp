@@ -2,6 +2,8 @@
 
 #include <afxcmn.h>
 
+#include <optional>
+
 #include "app/SaveFailureMessage.h"
 #include "resource.h"
 #include "settings/CaptionTable.h"
@@ -21,7 +23,33 @@ namespace {
 
 constexpr int kPageLeft = 15;
 constexpr int kPageTop = 86;
-constexpr DWORD kDirectoryBuffer = 260;
+
+// The folder the editor was started in, however long its path: the call says how much room
+// it needs, and the folder may change between two calls. None when it has no usable path.
+std::optional<std::wstring> CurrentDirectory() {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const DWORD needed = GetCurrentDirectory(0, nullptr);
+        if (needed == 0) return std::nullopt;
+        std::wstring directory(needed, L'\0');
+        const DWORD length = GetCurrentDirectory(needed, directory.data());
+        if (length == 0) return std::nullopt;
+        if (length < needed) {
+            directory.resize(length);
+            return directory;
+        }
+    }
+    return std::nullopt;
+}
+
+// Without a folder the editor has nothing to edit; it says so before it ends. No window of
+// its own is shown yet, so the message stands alone.
+void ShowFolderFailure() {
+    MessageBox(nullptr,
+               L"The settings editor cannot reach the folder it was started in: the folder "
+               L"was removed, a folder above it may not be opened, or its path is too long. "
+               L"Nothing was changed.",
+               L"Keldra", MB_OK | MB_ICONERROR);
+}
 
 }  // namespace
 
@@ -69,10 +97,14 @@ BOOL CConfigDlg::OnInitDialog() {
     SkinnedSurface::SetUp(*this, m_bmpBack, m_brBack, IDB_MAIN_BACK,
                           SkinnedSurface::Placement::KeepTopLeft);
 
-    wchar_t directory[kDirectoryBuffer] = {};
-    GetCurrentDirectory(kDirectoryBuffer, directory);
-    m_strConfigPath = std::wstring(directory) + L"\\CONFIG.INI";
-    m_strCaptionPath = std::wstring(directory) + L"\\T_CONFIG.INI";
+    const std::optional<std::wstring> directory = CurrentDirectory();
+    if (!directory) {  // no CONFIG.INI can be found, so none is read, created or written
+        ShowFolderFailure();
+        EndDialog(IDCANCEL);
+        return TRUE;
+    }
+    m_strConfigPath = *directory + L"\\CONFIG.INI";
+    m_strCaptionPath = *directory + L"\\T_CONFIG.INI";
     DefaultSettingsFile::CreateIfMissing(m_strConfigPath);  // never replaces what is there
     m_strCaptionPath = CaptionTable::PathIfPresent(m_strCaptionPath);
     SetWindowText(LoadCaptionText(L"IDD_CONFIG_DIALOG", L"Keldra").c_str());

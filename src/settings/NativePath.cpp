@@ -4,17 +4,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <string>
 
-#include "settings/TextCodec.h"
+#include "platform/kernel/FileNameCodec.h"
 
 namespace keldra::settings {
 
 std::filesystem::path NativePath::From(std::wstring_view windowsPath) {
-    std::string utf8 = TextCodec::ToUtf8(windowsPath);
-    std::ranges::replace(utf8, '\\', '/');
-    return std::filesystem::path(utf8);
+    return std::filesystem::path(platform::FileNameCodec::Encode(windowsPath));
+}
+
+std::wstring NativePath::ToWindows(const std::filesystem::path& path) {
+    return platform::FileNameCodec::Decode(path.native());
 }
 
 std::filesystem::path NativePath::FollowLinks(const std::filesystem::path& path) {

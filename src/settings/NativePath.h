@@ -5,11 +5,17 @@
 
 namespace keldra::settings {
 
-// The program forms its paths the Windows way ("<dir>\CONFIG.INI"); on this system a
-// backslash is a separator too, and names are UTF-8.
+// The program forms its paths the Windows way ("<dir>\CONFIG.INI"); here they become the
+// bytes of a Linux path. The backslashes the program puts in a path are separators; a
+// backslash that belongs to a name travels as U+F05C, and name bytes that are not UTF-8 as
+// U+DC80..U+DCFF (platform/kernel/FileNameCodec.h has the whole rule).
 class NativePath {
   public:
     static std::filesystem::path From(std::wstring_view windowsPath);
+
+    // The wide path that From turns back into exactly these bytes: From(ToWindows(p)) == p
+    // for every path. '/' stays '/'; every byte of a name is kept.
+    static std::wstring ToWindows(const std::filesystem::path& path);
 
     // The path with symbolic links in its last part followed, so that a linked settings
     // file is replaced at its target, not turned into a plain file. A missing target is

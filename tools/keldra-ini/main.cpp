@@ -7,9 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/NativePath.h"
 #include "settings/SettingsFile.h"
 #include "settings/TextCodec.h"
 
+using keldra::settings::NativePath;
 using keldra::settings::SettingsFile;
 using keldra::settings::TextCodec;
 
@@ -32,7 +34,7 @@ bool ParseIntArgument(std::string_view text, int& value) {
 int Run(const std::vector<std::string>& args) {
     if (args.size() < 4) return Usage();
     const std::string& command = args[0];
-    const std::wstring file = TextCodec::FromUtf8(args[1]);
+    const std::wstring file = NativePath::ToWindows(args[1]);  // a Linux path, byte for byte
     const std::wstring section = TextCodec::FromUtf8(args[2]);
     const std::wstring key = TextCodec::FromUtf8(args[3]);
 
