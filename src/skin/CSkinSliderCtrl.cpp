@@ -60,18 +60,43 @@ void CSkinSliderCtrl::OnPaint() {
 void CSkinSliderCtrl::OnLButtonDown(UINT flags, CPoint point) {
     m_bMouseDown = TRUE;
     Invalidate(TRUE);
-    CSliderCtrl::OnLButtonDown(flags, point);
+    const POINT target =
+        keldra::skin::TrackbarPressPoint(DrawnThumbRect(), TrackbarThumbRect(), point);
+    m_ptPressShift = CPoint(target.x - point.x, target.y - point.y);
+    ForwardToTrackbar(WM_LBUTTONDOWN, flags, point);
 }
 
 void CSkinSliderCtrl::OnMouseMove(UINT flags, CPoint point) {
     if (m_bMouseDown) Invalidate(TRUE);
-    CSliderCtrl::OnMouseMove(flags, point);
+    ForwardToTrackbar(WM_MOUSEMOVE, flags, point);
 }
 
 void CSkinSliderCtrl::OnLButtonUp(UINT flags, CPoint point) {
     m_bMouseDown = FALSE;
     Invalidate(TRUE);
-    CSliderCtrl::OnLButtonUp(flags, point);
+    ForwardToTrackbar(WM_LBUTTONUP, flags, point);
+    m_ptPressShift = CPoint();
+}
+
+void CSkinSliderCtrl::ForwardToTrackbar(UINT message, UINT flags, CPoint point) {
+    const CPoint moved(point.x + m_ptPressShift.x, point.y + m_ptPressShift.y);
+    DefWindowProc(message, flags, MAKELPARAM(moved.x, moved.y));
+}
+
+CRect CSkinSliderCtrl::DrawnThumbRect() const {
+    CRect client;
+    GetClientRect(&client);
+    BITMAP thumb{};
+    if (m_pThumb == nullptr || m_pThumb->GetBitmap(&thumb) == 0) return CRect();
+    const int left =
+        keldra::skin::SliderThumbLeft(client.right, GetPos(), GetRangeMin(), GetRangeMax());
+    return CRect(left, 0, left + thumb.bmWidth, client.bottom);
+}
+
+CRect CSkinSliderCtrl::TrackbarThumbRect() const {
+    CRect thumb;
+    SendMessage(TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    return thumb;
 }
 
 // Keys never move the slider: the trackbar's own key handling is not called.

@@ -9,6 +9,11 @@ constexpr int kSpanPadding = 5;
 constexpr int kRightLimit = 15;  // further right than this the thumb would stick out
 constexpr int kPullBack = 5;
 
+bool Contains(const RECT& rect, POINT point) {
+    return point.x >= rect.left && point.x < rect.right && point.y >= rect.top &&
+           point.y < rect.bottom;
+}
+
 }  // namespace
 
 int SliderThumbLeft(int clientRight, int position, int minimum, int maximum) {
@@ -17,6 +22,16 @@ int SliderThumbLeft(int clientRight, int position, int minimum, int maximum) {
     int left = (clientRight - kTrackMargin) * position / span;
     if (left > clientRight - kRightLimit) left -= kPullBack;
     return left;
+}
+
+POINT TrackbarPressPoint(const RECT& drawnThumb, const RECT& trackbarThumb, POINT press) {
+    if (Contains(drawnThumb, press)) {
+        return {(trackbarThumb.left + trackbarThumb.right) / 2,
+                (trackbarThumb.top + trackbarThumb.bottom) / 2};
+    }
+    if (!Contains(trackbarThumb, press)) return press;
+    const bool beforeThumb = press.x < drawnThumb.left;
+    return {beforeThumb ? trackbarThumb.left - 1 : trackbarThumb.right, press.y};
 }
 
 }  // namespace keldra::skin

@@ -1,6 +1,7 @@
 // keldra-headless as scripts and tests use it: the real editor played by a script.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -104,6 +105,49 @@ TEST_F(KeldraHeadlessTest, ASnapshotIsTheShapedWindowWithTransparentCorners) {
     ASSERT_TRUE(screen);
     EXPECT_EQ(screen->width, 1920);
     EXPECT_EQ(screen->height, 1080);
+}
+
+// The Glow slider, found from the Graphic page's layout: the page sits at (15, 86) of the
+// window and the slider at (27, 146) dialog units, (41, 237) pixels, of the page; at its
+// maximum the thumb is drawn from the slider's column 146.
+constexpr int kGlowLeft = 15 + 41;
+constexpr int kGlowTop = 86 + 237;
+constexpr int kGlowThumbLeftAtMaximum = kGlowLeft + 146;
+constexpr int kGlowHeight = 24;
+
+bool SameColumn(const PngImage& a, const PngImage& b, int x, int top, int height) {
+    for (int y = top; y < top + height; ++y) {
+        const auto at = (static_cast<std::size_t>(y) * a.width + x) * 4;
+        if (!std::equal(a.rgba.begin() + at, a.rgba.begin() + at + 4, b.rgba.begin() + at)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST_F(KeldraHeadlessTest, AClickOnTheGlowThumbsLeftEdgeAtTheMaximumKeepsLevelFour) {
+    const int row = kGlowTop + kGlowHeight / 2;
+    std::ostringstream script;
+    script << "snapshot default.png\n"
+           << "drag " << kGlowLeft + 79 << ' ' << row << ' ' << kGlowLeft + 200 << ' ' << row
+           << "\nsnapshot maximum.png\n"
+           << "click " << kGlowThumbLeftAtMaximum << ' ' << row << "\nstate\n"
+           << "click 300 625\n";
+    const ProgramOutput result = Play(script.str());
+    ASSERT_EQ(result.status, 0) << result.err;
+
+    // The clicked column is the thumb's first: the maximum changed it, not the one before.
+    const auto before = PngImage::Read(folder_ / "default.png");
+    const auto maximum = PngImage::Read(folder_ / "maximum.png");
+    ASSERT_TRUE(before && maximum);
+    EXPECT_TRUE(SameColumn(*before, *maximum, kGlowThumbLeftAtMaximum - 1, kGlowTop, kGlowHeight));
+    EXPECT_FALSE(SameColumn(*before, *maximum, kGlowThumbLeftAtMaximum, kGlowTop, kGlowHeight));
+
+    const auto lines = Lines(result.out);
+    ASSERT_EQ(lines.size(), 2u) << result.out;
+    EXPECT_NE(lines[0].find("\"1045\":4100"), std::string::npos) << lines[0];
+    EXPECT_EQ(lines[1], "closed ok");
+    EXPECT_NE(ReadBytes(folder_ / "CONFIG.INI").find("GLOW_LEVEL=4\r\n"), std::string::npos);
 }
 
 }  // namespace

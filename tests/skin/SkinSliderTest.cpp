@@ -1,6 +1,7 @@
 // The skinned slider: the thumb's place for each position, the transparent thumb drawing
-// pixel by pixel, keys that change nothing, paging by mouse with its repaints, and the
-// range set-up.
+// pixel by pixel, keys that change nothing, paging by mouse with its repaints, the thumb
+// grabbed anywhere it is drawn, and the range set-up.
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -210,6 +211,132 @@ TEST_F(SkinSliderTest, AClickInTheChannelPagesAndRepaintsOnPressDragAndRelease) 
         EXPECT_EQ(slider.GetPos(), page);
         EXPECT_TRUE(ThumbShownAt(SliderThumbLeft(ClientRight(), page, 0, 4100)));
     }
+}
+
+// The trackbar's own thumb is narrower than the drawn one and lies elsewhere: at 2050 it
+// misses the drawn thumb's edge columns, at 3000 and 3971 it reaches past the drawn thumb's
+// left edge, at 4000 and 4100 (thumb pulled back) it misses both drawn edges.
+constexpr int kGrabPositions[] = {0, 2050, 3000, 3971, 4000, 4100};
+
+class SkinSliderGrabTest : public SkinSliderTest {
+  protected:
+    static constexpr int kMaximum = 4100;
+
+    int DrawnLeft(int position) const {
+        return SliderThumbLeft(ClientRight(), position, 0, kMaximum);
+    }
+    // The first column past the drawn thumb, where the slider's client area does not end first.
+    int DrawnEnd(int position) const {
+        return std::min(DrawnLeft(position) + kThumbWidth, ClientRight());
+    }
+    int ClientBottom() const {
+        RECT client;
+        dialog_->m_slider.GetClientRect(&client);
+        return client.bottom;
+    }
+    POINT TrackbarThumbMiddle() {
+        RECT thumb{};
+        Slider().SendMessage(TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+        return {(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
+    }
+    void PutAt(int position) {
+        Slider().SetPos(position);
+        Settle();
+    }
+    // The position after a press at from, a move to from + dx and a release.
+    int DragFrom(int position, POINT from, int dx) {
+        PutAt(position);
+        Press(Slider(), from.x, from.y);
+        MoveTo(Slider(), from.x + dx, from.y);
+        Release();
+        return Slider().GetPos();
+    }
+    int Page() { return static_cast<int>(Slider().SendMessage(TBM_GETPAGESIZE)); }
+};
+
+TEST_F(SkinSliderGrabTest, APressOnAnyColumnOfTheDrawnThumbGrabsItAndBesideItPages) {
+    ASSERT_EQ(ClientRight(), 162);
+    const int page = Page();
+    ASSERT_GT(page, 0);
+    for (const int position : kGrabPositions) {
+        const int left = DrawnLeft(position);
+        const int end = DrawnEnd(position);
+        for (const int x : {left, end - 1}) {
+            for (const int y : {0, ClientBottom() / 2, ClientBottom() - 1}) {
+                SCOPED_TRACE(::testing::Message()
+                             << "position " << position << ", thumb column " << x << ", row " << y);
+                PutAt(position);
+                Press(Slider(), x, y);
+                EXPECT_EQ(Slider().GetPos(), position) << "pressed";
+                Release();
+                EXPECT_EQ(Slider().GetPos(), position) << "released";
+                EXPECT_TRUE(ThumbShownAt(left));
+            }
+        }
+        const std::pair<int, int> besides[] = {{left - 1, std::max(0, position - page)},
+                                               {end, std::min(kMaximum, position + page)}};
+        for (const auto& [x, paged] : besides) {
+            if (x < 0 || x >= ClientRight()) continue;
+            SCOPED_TRACE(::testing::Message()
+                         << "position " << position << ", column " << x << " beside the thumb");
+            PutAt(position);
+            Press(Slider(), x, ClientBottom() / 2);
+            Release();
+            EXPECT_EQ(Slider().GetPos(), paged);
+        }
+    }
+}
+
+// The grab keeps the pointer where it took the thumb: a drag from an edge column moves the
+// value exactly as the same drag from the trackbar's own thumb would.
+TEST_F(SkinSliderGrabTest, ADragFromAnEdgeColumnMovesTheThumbAsFromItsMiddle) {
+    for (const int position : kGrabPositions) {
+        PutAt(position);
+        const POINT middle = TrackbarThumbMiddle();
+        for (const int dx : {-40, -3, 2, 25}) {
+            const int expected = DragFrom(position, middle, dx);
+            for (const int x : {DrawnLeft(position), DrawnEnd(position) - 1}) {
+                SCOPED_TRACE(::testing::Message()
+                             << "position " << position << ", column " << x << ", by " << dx);
+                EXPECT_EQ(DragFrom(position, {x, 2}, dx), expected);
+            }
+        }
+    }
+}
+
+TEST_F(SkinSliderGrabTest, TheDrawnThumbFollowsThePointerDraggedFromItsEdge) {
+    const int position = 2050;
+    PutAt(position);
+    const int left = DrawnLeft(position);
+    Press(Slider(), left, 12);
+    int previous = position;
+    int previousOffset = 0;
+    for (const int offset : {4, 16, 30, 10, -20, -45}) {
+        SCOPED_TRACE(offset);
+        MoveTo(Slider(), left + offset, 12);
+        const int now = Slider().GetPos();
+        EXPECT_EQ(now > previous, offset > previousOffset) << "moved " << previous << " to " << now;
+        // The trackbar's scale is a little shorter than the drawn one.
+        EXPECT_NEAR(DrawnLeft(now), left + offset, 2) << "at " << now;
+        EXPECT_TRUE(ThumbShownAt(DrawnLeft(now)));
+        previous = now;
+        previousOffset = offset;
+    }
+    MoveTo(Slider(), left + 200, 12);
+    EXPECT_EQ(Slider().GetPos(), kMaximum);
+    MoveTo(Slider(), left - 200, 12);
+    EXPECT_EQ(Slider().GetPos(), 0);
+    Release();
+    EXPECT_EQ(Slider().GetPos(), 0);
+}
+
+TEST_F(SkinSliderGrabTest, HeldDownInTheChannelTheSliderKeepsPaging) {
+    PutAt(0);
+    Press(Slider(), 150, 12);
+    EXPECT_EQ(Slider().GetPos(), Page());
+    for (int tick = 0; tick < 10; ++tick) Wait(150);
+    EXPECT_EQ(Slider().GetPos(), kMaximum);
+    Release();
 }
 
 TEST_F(SkinSliderTest, InitRangeSetsTheRangeAndPutsTheThumbAtTheMinimum) {
