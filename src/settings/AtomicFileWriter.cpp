@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "settings/NativePath.h"
+#include "settings/SaveTempFiles.h"
 #include "settings/UniqueFd.h"
 
 namespace keldra::settings {
@@ -32,24 +33,13 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-std::filesystem::path FolderOf(const std::filesystem::path& file) {
-    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-}
-
-std::string HiddenTempName(const std::filesystem::path& target) {
-    std::string name = ".";
-    name += target.filename().string();
-    name += ".XXXXXX";
-    return name;
-}
-
 }  // namespace
 
 // A hidden temporary file beside the target, removed again unless it was put in place.
 class AtomicFileWriter::TempFile {
   public:
     explicit TempFile(const std::filesystem::path& target)
-        : path_((FolderOf(target) / HiddenTempName(target)).string()),
+        : path_(SaveTempFiles::Template(target).string()),
           fd_(mkostemp(path_.data(), O_CLOEXEC)),
           createError_(fd_ ? 0 : errno),
           created_(static_cast<bool>(fd_)) {}

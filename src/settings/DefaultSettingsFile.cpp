@@ -18,7 +18,9 @@ std::string_view DefaultSettingsFile::Bytes() {
 }
 
 SaveResult DefaultSettingsFile::CreateIfMissing(std::wstring_view path) {
-    const std::filesystem::path target = NativePath::From(path);
+    // A link named CONFIG.INI whose target is missing gets the default at its target, so
+    // that a later save does not create a file there holding nothing but the pages' keys.
+    const std::filesystem::path target = NativePath::FollowLinks(NativePath::From(path));
     if (NativePath::AnythingAt(target))
         return SaveResult::SystemFailure(std::wstring(path), EEXIST);
     return AtomicFileWriter(target, std::wstring(path)).CreateNew(Bytes());

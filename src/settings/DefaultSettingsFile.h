@@ -15,8 +15,9 @@ class DefaultSettingsFile {
     // The embedded bytes (empty if the resource is missing from the build).
     static std::string_view Bytes();
 
-    // Writes the default to the path only when nothing at all exists there (no file,
-    // folder or link): an existing file is never overwritten, repaired or completed.
+    // Writes the default to the path only when nothing at all exists there (no file or
+    // folder; a symbolic link is followed to its target): an existing file is never
+    // overwritten, repaired or completed.
     // The file appears complete or not at all.
     static SaveResult CreateIfMissing(std::wstring_view path);
 };

@@ -5,10 +5,13 @@
 #include <cerrno>
 
 #include "settings/AtomicFileWriter.h"
+#include "settings/FileLock.h"
 #include "settings/FileSnapshot.h"
+#include "settings/InPlaceFileWriter.h"
 #include "settings/IniDocument.h"
 #include "settings/IniLineSyntax.h"
 #include "settings/NativePath.h"
+#include "settings/SaveTempFiles.h"
 
 namespace keldra::settings {
 
@@ -34,6 +37,34 @@ std::string Refusal(std::wstring_view section, std::wstring_view key, std::wstri
     return {};
 }
 
+constexpr int kRounds = 20;
+
+bool LinkedElsewhere(const FileLock& lock) {
+    return lock.Status().st_nlink > 1;
+}
+
+bool RefusedByFolder(const SaveResult& result) {
+    return result.Code() == EACCES || result.Code() == EPERM;
+}
+
+// The file exists and is locked. It is replaced in one step, except where that would cut
+// it off from its other names, or where the folder refuses a new file but the file itself
+// may be written: then it is rewritten where it stands.
+SaveResult SaveLocked(const std::filesystem::path& target, const std::wstring& displayPath,
+                      const std::string& bytes, const FileSnapshot& current, const FileLock& lock) {
+    if (current.IsReadOnly())
+        return SaveResult::Failure(displayPath, EACCES, "the file is read-only");
+    // Another user's file: the folder may allow a rename, but the file is not ours to change.
+    if (access(target.c_str(), W_OK) != 0) return SaveResult::SystemFailure(displayPath, errno);
+    if (!lock.Writable()) return SaveResult::SystemFailure(displayPath, EACCES);
+    SaveTempFiles::RemoveLeftovers(target);
+    const InPlaceFileWriter inPlace(lock.Fd(), displayPath);
+    if (LinkedElsewhere(lock)) return inPlace.Rewrite(bytes, current.Bytes());
+    SaveResult replaced = AtomicFileWriter(target, displayPath).Replace(bytes, current);
+    if (replaced || !RefusedByFolder(replaced)) return replaced;
+    return inPlace.Rewrite(bytes, current.Bytes());
+}
+
 }  // namespace
 
 bool SettingsTransaction::Write(std::wstring_view section, std::wstring_view key,
@@ -47,28 +78,45 @@ bool SettingsTransaction::Write(std::wstring_view section, std::wstring_view key
     return true;
 }
 
-SaveResult SettingsTransaction::Commit() const {
-    if (!refusal_.empty()) return SaveResult::Failure(path_, EINVAL, refusal_);
-    const std::filesystem::path target = NativePath::FollowLinks(NativePath::From(path_));
-    const FileSnapshot current = FileSnapshot::Take(target);
-    if (current.GetState() == FileSnapshot::State::Unreadable) {
-        // Never replace a file whose content could not be read: it would be lost.
-        return SaveResult::SystemFailure(path_, current.Error());
-    }
-    IniDocument document = current.Exists() ? IniDocument::Parse(current.Bytes()) : IniDocument();
+bool SettingsTransaction::ApplyTo(IniDocument& document) const {
     bool changed = false;
     for (const PendingWrite& write : writes_) {
         changed = document.Set(write.section, write.key, write.value) || changed;
     }
-    if (!changed) return SaveResult::Success();
-    if (current.Exists() && current.IsReadOnly()) {
-        return SaveResult::Failure(path_, EACCES, "the file is read-only");
+    return changed;
+}
+
+SaveResult SettingsTransaction::Commit() const {
+    if (!refusal_.empty()) return SaveResult::Failure(path_, EINVAL, refusal_);
+    const std::filesystem::path target = NativePath::FollowLinks(NativePath::From(path_));
+    // Each round reads the file as it is once locked; another round is needed only when the
+    // file appeared or vanished between the lock and the read.
+    for (int round = 0; round < kRounds; ++round) {
+        const FileLock lock = FileLock::Acquire(target, lockWait_);
+        if (lock.GetState() == FileLock::State::TimedOut) {
+            return SaveResult::Failure(path_, EWOULDBLOCK,
+                                       "another program kept the file busy; try again");
+        }
+        if (lock.GetState() == FileLock::State::Failed) {
+            return SaveResult::SystemFailure(path_, lock.Error());
+        }
+        const FileSnapshot current = FileSnapshot::Take(target);
+        if (current.GetState() == FileSnapshot::State::Unreadable) {
+            // Never replace a file whose content could not be read: it would be lost.
+            return SaveResult::SystemFailure(path_, current.Error());
+        }
+        if (current.Exists() != lock.Held()) continue;
+        IniDocument document =
+            current.Exists() ? IniDocument::Parse(current.Bytes()) : IniDocument();
+        if (!ApplyTo(document)) return SaveResult::Success();
+        if (!lock.Held()) {
+            SaveResult created = AtomicFileWriter(target, path_).CreateNew(document.Serialize());
+            if (!created && created.Code() == EEXIST) continue;  // another writer was first
+            return created;
+        }
+        return SaveLocked(target, path_, document.Serialize(), current, lock);
     }
-    if (current.Exists() && access(target.c_str(), W_OK) != 0) {
-        // Another user's file: the folder may allow a rename, but the file is not ours to change.
-        return SaveResult::SystemFailure(path_, errno);
-    }
-    return AtomicFileWriter(target, path_).Replace(document.Serialize(), current);
+    return SaveResult::Failure(path_, EAGAIN, "the file kept changing while it was saved");
 }
 
 }  // namespace keldra::settings

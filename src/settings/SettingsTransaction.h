@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -7,6 +8,8 @@
 #include "settings/SaveResult.h"
 
 namespace keldra::settings {
+
+class IniDocument;
 
 // Gathers any number of writes to one settings file and applies them together: Commit
 // reads the file as it is on disk at that moment (so keys that another program changed
@@ -21,9 +24,13 @@ class SettingsTransaction {
     // ']', an empty name) is refused: the write is not queued and Commit fails.
     bool Write(std::wstring_view section, std::wstring_view key, std::wstring_view value);
 
+    // Holds the program's lock on the file from the read to the write, so that the
+    // program's own writers never lose each other's changes; gives up after the lock wait.
     SaveResult Commit() const;
 
     const std::wstring& Path() const { return path_; }
+
+    void SetLockWait(std::chrono::milliseconds wait) { lockWait_ = wait; }
 
   private:
     struct PendingWrite {
@@ -32,7 +39,10 @@ class SettingsTransaction {
         std::wstring value;
     };
 
+    bool ApplyTo(IniDocument& document) const;
+
     std::wstring path_;
+    std::chrono::milliseconds lockWait_{5000};
     std::vector<PendingWrite> writes_;
     std::string refusal_;
 };

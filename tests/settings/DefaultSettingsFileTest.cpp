@@ -85,10 +85,29 @@ TEST(DefaultSettingsFile, NeverTouchesAnythingThatExists) {
     std::filesystem::create_directory(file);
     EXPECT_FALSE(DefaultSettingsFile::CreateIfMissing(path));
     EXPECT_TRUE(std::filesystem::is_directory(file));
-    std::filesystem::remove(file);
-    std::filesystem::create_symlink("elsewhere.ini", file);  // a broken link is something too
-    EXPECT_FALSE(DefaultSettingsFile::CreateIfMissing(path));
-    EXPECT_FALSE(std::filesystem::exists(folder / "elsewhere.ini"));
+}
+
+// A later save through a dangling link would otherwise create a file holding only the
+// pages' keys, without the sections the game needs.
+TEST(DefaultSettingsFile, ADanglingLinkGetsTheDefaultAtItsTarget) {
+    TempFolder folder;
+    const auto file = folder / "CONFIG.INI";
+    std::filesystem::create_directory(folder / "real");
+    std::filesystem::create_symlink("real/elsewhere.ini", file);
+    EXPECT_TRUE(DefaultSettingsFile::CreateIfMissing(folder.WindowsPath("CONFIG.INI")));
+    EXPECT_TRUE(std::filesystem::is_symlink(file));
+    EXPECT_EQ(ReadBytes(folder / "real" / "elsewhere.ini"), DefaultSettingsFile::Bytes());
+    // Created once: the link now leads to a file, which is never overwritten.
+    WriteBytes(folder / "real" / "elsewhere.ini", "[VIDEO]\r\n");
+    EXPECT_FALSE(DefaultSettingsFile::CreateIfMissing(folder.WindowsPath("CONFIG.INI")));
+    EXPECT_EQ(ReadBytes(file), "[VIDEO]\r\n");
+}
+
+TEST(DefaultSettingsFile, ALinkToAMissingFolderCreatesNothing) {
+    TempFolder folder;
+    std::filesystem::create_symlink("gone/elsewhere.ini", folder / "CONFIG.INI");
+    EXPECT_FALSE(DefaultSettingsFile::CreateIfMissing(folder.WindowsPath("CONFIG.INI")));
+    EXPECT_FALSE(std::filesystem::exists(folder / "gone"));
 }
 
 TEST(DefaultSettingsFile, MissingFolderCreatesNothingAndSaysWhy) {

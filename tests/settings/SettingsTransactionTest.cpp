@@ -149,11 +149,31 @@ TEST_F(TransactionTest, FailsCleanlyWhereNoFileCanBe) {
     ExpectFolderHoldsOnly({"CONFIG.INI"});
 }
 
-TEST_F(TransactionTest, AFolderThatIsNotWritableLeavesTheFileAsItWas) {
+// A game installed by root with a settings file every player may write: no temporary file
+// can be made beside it, so the file is written where it stands.
+TEST_F(TransactionTest, AWritableFileInAFolderThatIsNotWritableIsWrittenInPlace) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to own a folder the test user cannot write";
+    WriteBytes(File(), "[V]\r\nK=1\r\n; kept\r\n");
+    chmod(File().c_str(), 0666);
+    chmod(folder_.Path().c_str(), 0755);
+    const ino_t inode = StatOf(File()).st_ino;
+    const int status = RunInChild([&] {
+        if (!DropRootPrivileges()) return 10;
+        return SettingsFile::Write(L"V", L"K", L"22", Path()) ? 0 : 11;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadBytes(File()), "[V]\r\nK=22\r\n; kept\r\n");
+    EXPECT_EQ(StatOf(File()).st_ino, inode);
+    EXPECT_EQ(StatOf(File()).st_mode & 07777, 0666u);
+    ExpectFolderHoldsOnly({"CONFIG.INI"});
+}
+
+TEST_F(TransactionTest, AReadOnlyFileInAFolderThatIsNotWritableLeavesTheFileAsItWas) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to own files the test user cannot write";
     const std::string before = "[V]\r\nK=1\r\n";
     WriteBytes(File(), before);
-    chmod(File().c_str(), 0666);
-    chmod(folder_.Path().c_str(), 0555);
+    chmod(File().c_str(), 0644);
+    chmod(folder_.Path().c_str(), 0755);
     const int status = RunInChild([&] {
         if (!DropRootPrivileges()) return 10;
         const SaveResult result = SettingsFile::Write(L"V", L"K", L"2", Path());
