@@ -11,6 +11,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei
   libsdl2-dev libx11-dev libxext-dev
   xvfb xdotool x11-utils x11-xserver-utils openbox imagemagick
+  util-linux mount
 )
 
 missing=()
