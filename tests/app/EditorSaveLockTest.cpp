@@ -32,6 +32,7 @@ TEST_F(EditorTest, OkWhileAnotherWriterHoldsTheFileSaysSoAndSavesOnceItIsFree) {
     auto other = std::make_unique<UniqueFd>(open(file.c_str(), O_RDONLY | O_CLOEXEC));
     ASSERT_EQ(flock(other->Get(), LOCK_EX), 0);
 
+    bool waited = false;
     bool steps = false;
     Then([&] {  // "Window mode" on the Graphic page
         RECT box{};
@@ -42,6 +43,7 @@ TEST_F(EditorTest, OkWhileAnotherWriterHoldsTheFileSaysSoAndSavesOnceItIsFree) {
     });
     Then([&] { ClickAt(277 + 40, 610 + 15); });  // OK
     Then([&] {
+        waited = true;
         EXPECT_EQ(OtherVisibleTopLevels(MainWindow()), 1u) << "a message box says why";
         EXPECT_EQ(ReadBytes(file), DefaultSettingsFile::Bytes());
         host_.TypeKey(VK_RETURN);
@@ -50,6 +52,7 @@ TEST_F(EditorTest, OkWhileAnotherWriterHoldsTheFileSaysSoAndSavesOnceItIsFree) {
     Then([&] { ClickAt(277 + 40, 610 + 15); });  // OK again
     Then([&] { steps = true; });
     EXPECT_EQ(RunEditor(), IDOK);
+    EXPECT_TRUE(waited) << "the first OK did not close the editor";
     EXPECT_FALSE(steps) << "the second OK closed the editor";
     EXPECT_NE(ReadBytes(file).find("FULLSCREEN=FALSE"), std::string::npos);
 }
