@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 
@@ -12,12 +13,21 @@ class FileSnapshot {
   public:
     enum class State { Missing, Read, Unreadable };
 
-    static FileSnapshot Take(const std::filesystem::path& path);
+    // The largest file that is read and edited. The game's own file is a few kilobytes; a
+    // larger one is reported Unreadable (EFBIG) without reading it, so that neither a huge
+    // nor a growing file can exhaust memory, and a save refuses to replace it.
+    static constexpr std::size_t kMaxEditableSize = std::size_t{64} << 20;
+
+    // A file over maxSize is Unreadable with EFBIG, also one that grows past it while read.
+    static FileSnapshot Take(const std::filesystem::path& path,
+                             std::size_t maxSize = kMaxEditableSize);
 
     State GetState() const { return state_; }
     bool Exists() const { return state_ != State::Missing; }
     const std::string& Bytes() const { return bytes_; }
     int Error() const { return error_; }  // errno when Unreadable
+    // Why the file could not be read, in words, when Unreadable.
+    std::string Reason() const;
 
     // No write permission bit at all: the file is read-only for every user, root included.
     bool IsReadOnly() const { return (mode_ & 0222) == 0; }
@@ -26,9 +36,13 @@ class FileSnapshot {
     gid_t Group() const { return group_; }
 
   private:
+    FileSnapshot& Fail(int error);
+    bool ReadUpTo(int fd, std::size_t maxSize, std::size_t expectedSize);
+
     State state_ = State::Missing;
     std::string bytes_;
     int error_ = 0;
+    std::size_t maxSize_ = kMaxEditableSize;
     mode_t mode_ = 0;
     uid_t owner_ = 0;
     gid_t group_ = 0;

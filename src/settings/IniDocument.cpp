@@ -1,6 +1,5 @@
 #include "settings/IniDocument.h"
 
-#include "settings/IniLineSyntax.h"
 #include "settings/TextCodec.h"
 
 namespace keldra::settings {
@@ -29,7 +28,6 @@ class UnitReader {
     UnitReader(std::string_view bytes, TextEncoding encoding)
         : bytes_(bytes), encoding_(encoding), unit_(TextCodec::UnitSize(encoding)) {}
 
-    std::size_t UnitSize() const { return unit_; }
     bool HasUnitAt(std::size_t offset) const { return offset + unit_ <= bytes_.size(); }
 
     unsigned UnitAt(std::size_t offset) const {
@@ -41,15 +39,6 @@ class UnitReader {
                                                   : (byte(0) << 8 | byte(1));
     }
 
-    // The end of the decodable text in [begin, end): the first NUL unit, or the end.
-    std::size_t TextEnd(std::size_t begin, std::size_t end) const {
-        std::size_t at = begin;
-        for (; at + unit_ <= end; at += unit_) {
-            if (UnitAt(at) == 0) return at;
-        }
-        return at;
-    }
-
   private:
     std::string_view bytes_;
     TextEncoding encoding_;
@@ -58,23 +47,58 @@ class UnitReader {
 
 }  // namespace
 
+// Decodes a line's content up to its first NUL into one reused buffer. ASCII reads the
+// same in every encoding the file may have, so an ASCII line is widened unit by unit;
+// only a line with other characters goes through the codec.
+class IniDocument::LineTextDecoder {
+  public:
+    explicit LineTextDecoder(TextEncoding encoding)
+        : encoding_(encoding), unit_(TextCodec::UnitSize(encoding)) {}
+
+    std::wstring_view Decode(std::string_view content) {
+        const UnitReader reader(content, encoding_);
+        text_.clear();
+        bool ascii = true;
+        std::size_t at = 0;
+        for (; reader.HasUnitAt(at); at += unit_) {
+            const unsigned c = reader.UnitAt(at);
+            if (c == 0) break;
+            if (c >= 0x80) ascii = false;
+            if (ascii) text_.push_back(static_cast<wchar_t>(c));
+        }
+        if (!ascii) text_ = TextCodec::Decode(content.substr(0, at), encoding_);
+        return text_;
+    }
+
+  private:
+    TextEncoding encoding_;
+    std::size_t unit_;
+    std::wstring text_;
+};
+
 IniDocument IniDocument::Parse(std::string_view bytes, IniReadOptions options) {
     IniDocument document;
     const DetectedEncoding detected = DetectEncoding(bytes, options);
     document.encoding_ = detected.encoding;
-    document.byteOrderMark_ = std::string(bytes.substr(0, detected.markSize));
+    document.source_ = std::string(bytes);
+    document.markSize_ = detected.markSize;
 
     // A stray odd byte at the end of a UTF-16 file is kept, but after everything else, so
     // that lines added behind the last line stay aligned to whole units.
     const std::size_t unit = TextCodec::UnitSize(detected.encoding);
-    const std::size_t strayBytes = (bytes.size() - detected.markSize) % unit;
-    document.strayTail_ = std::string(bytes.substr(bytes.size() - strayBytes));
-    const std::string_view body =
-        bytes.substr(detected.markSize, bytes.size() - detected.markSize - strayBytes);
-    const UnitReader reader(body, detected.encoding);
-    std::size_t lineStart = 0;
-    std::size_t at = 0;
-    while (at < body.size()) {
+    document.strayTailSize_ = (bytes.size() - detected.markSize) % unit;
+    const std::size_t bodyEnd = bytes.size() - document.strayTailSize_;
+    const UnitReader reader(std::string_view(document.source_).substr(0, bodyEnd),
+                            detected.encoding);
+    LineTextDecoder decoder(detected.encoding);
+    const auto addLine = [&](std::size_t start, std::size_t contentEnd, std::size_t endingSize) {
+        const std::string_view content = bytes.substr(start, contentEnd - start);
+        document.lines_.push_back({start, contentEnd - start, static_cast<std::uint8_t>(endingSize),
+                                   false, IniLineSyntax::Parse(decoder.Decode(content)).kind, 0});
+    };
+    std::size_t lineStart = detected.markSize;
+    std::size_t at = lineStart;
+    while (at < bodyEnd) {
         const unsigned c = reader.UnitAt(at);
         if (c != '\r' && c != '\n') {
             at += unit;
@@ -83,44 +107,40 @@ IniDocument IniDocument::Parse(std::string_view bytes, IniReadOptions options) {
         std::size_t endingSize = unit;
         if (c == '\r' && reader.HasUnitAt(at + unit) && reader.UnitAt(at + unit) == '\n')
             endingSize += unit;
-        const std::size_t contentEnd = at;
-        const std::size_t textEnd = reader.TextEnd(lineStart, contentEnd);
-        document.lines_.push_back(
-            {std::string(body.substr(lineStart, contentEnd - lineStart)),
-             std::string(body.substr(at, endingSize)),
-             TextCodec::Decode(body.substr(lineStart, textEnd - lineStart), detected.encoding)});
+        addLine(lineStart, at, endingSize);
         at += endingSize;
         lineStart = at;
     }
-    if (lineStart < body.size()) {
-        const std::size_t textEnd = reader.TextEnd(lineStart, body.size());
-        document.lines_.push_back(
-            {std::string(body.substr(lineStart)),
-             {},
-             TextCodec::Decode(body.substr(lineStart, textEnd - lineStart), detected.encoding)});
-    }
+    if (lineStart < bodyEnd) addLine(lineStart, bodyEnd, 0);
     return document;
 }
 
+std::wstring_view IniDocument::Text(const Line& line, LineTextDecoder& decoder) const {
+    if (line.writtenText != 0) return writtenTexts_[line.writtenText - 1];
+    return decoder.Decode(Content(line));
+}
+
 std::optional<std::size_t> IniDocument::FindSection(std::wstring_view section) const {
+    LineTextDecoder decoder(encoding_);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const auto syntax = IniLineSyntax::Parse(lines_[i].text);
-        if (syntax.IsSection() && SameIniName(syntax.name, section)) return i;
+        if (lines_[i].kind != IniLineSyntax::Kind::Section) continue;
+        if (SameIniName(IniLineSyntax::Parse(Text(lines_[i], decoder)).name, section)) return i;
     }
     return std::nullopt;
 }
 
 std::size_t IniDocument::SectionEnd(std::size_t header) const {
     std::size_t i = header + 1;
-    while (i < lines_.size() && !IniLineSyntax::Parse(lines_[i].text).IsSection()) ++i;
+    while (i < lines_.size() && lines_[i].kind != IniLineSyntax::Kind::Section) ++i;
     return i;
 }
 
 std::optional<std::size_t> IniDocument::FindKey(std::size_t header, std::wstring_view key) const {
+    LineTextDecoder decoder(encoding_);
     const std::size_t end = SectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i) {
-        const auto syntax = IniLineSyntax::Parse(lines_[i].text);
-        if (syntax.IsKey() && SameIniName(syntax.name, key)) return i;
+        if (lines_[i].kind != IniLineSyntax::Kind::Key) continue;
+        if (SameIniName(IniLineSyntax::Parse(Text(lines_[i], decoder)).name, key)) return i;
     }
     return std::nullopt;
 }
@@ -129,7 +149,7 @@ std::size_t IniDocument::LastNonBlankLine(std::size_t header) const {
     std::size_t last = header;
     const std::size_t end = SectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i) {
-        if (!IniLineSyntax::Parse(lines_[i].text).IsBlank()) last = i;
+        if (lines_[i].kind != IniLineSyntax::Kind::Blank) last = i;
     }
     return last;
 }
@@ -140,7 +160,8 @@ std::optional<std::wstring> IniDocument::Find(std::wstring_view section,
     if (!header) return std::nullopt;
     const auto line = FindKey(*header, key);
     if (!line) return std::nullopt;
-    return std::wstring(IniLineSyntax::Parse(lines_[*line].text).value);
+    LineTextDecoder decoder(encoding_);
+    return std::wstring(IniLineSyntax::Parse(Text(lines_[*line], decoder)).value);
 }
 
 bool IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
@@ -151,12 +172,13 @@ bool IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
         return true;
     }
     if (const auto line = FindKey(*header, key)) {
-        const auto syntax = IniLineSyntax::Parse(lines_[*line].text);
+        LineTextDecoder decoder(encoding_);
+        const std::wstring text(Text(lines_[*line], decoder));
+        const auto syntax = IniLineSyntax::Parse(text);
         if (syntax.value == TrimBlanks(value)) return false;
         // The line keeps its place, its line end and the file's spelling of the key.
-        Line replaced = MakeLine(std::wstring(syntax.name) + L"=" + std::wstring(value));
-        replaced.ending = lines_[*line].ending;
-        lines_[*line] = std::move(replaced);
+        const std::string ending(Ending(lines_[*line]));
+        lines_[*line] = WriteLine(std::wstring(syntax.name) + L"=" + std::wstring(value), ending);
         return true;
     }
     // After the section's last non-blank line, so blank separators stay before the next section.
@@ -164,40 +186,64 @@ bool IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
     return true;
 }
 
-IniDocument::Line IniDocument::MakeLine(std::wstring text) const {
-    return {TextCodec::Encode(text, encoding_), AddedLineEnding(), std::move(text)};
+IniDocument::Line IniDocument::WriteLine(std::wstring_view text, std::string_view ending) {
+    writtenTexts_.emplace_back(text);
+    Line line = StoreLine(TextCodec::Encode(text, encoding_), ending);
+    line.kind = IniLineSyntax::Parse(text).kind;
+    line.writtenText = static_cast<std::uint32_t>(writtenTexts_.size());
+    return line;
+}
+
+IniDocument::Line IniDocument::WithEnding(const Line& line, std::string_view ending) {
+    const std::string content(Content(line));
+    Line changed = StoreLine(content, ending);
+    changed.kind = line.kind;
+    changed.writtenText = line.writtenText;
+    return changed;
+}
+
+IniDocument::Line IniDocument::StoreLine(std::string_view content, std::string_view ending) {
+    Line line;
+    line.start = written_.size();
+    line.contentSize = content.size();
+    line.endingSize = static_cast<std::uint8_t>(ending.size());
+    line.written = true;
+    written_ += content;
+    written_ += ending;
+    return line;
 }
 
 std::string IniDocument::AddedLineEnding() const {
-    if (!lines_.empty() && !lines_.front().ending.empty()) return lines_.front().ending;
+    if (!lines_.empty() && lines_.front().endingSize != 0)
+        return std::string(Ending(lines_.front()));
     return TextCodec::Encode(L"\r\n", encoding_);
 }
 
-void IniDocument::InsertLine(std::size_t position, std::wstring text) {
-    Line line = MakeLine(std::move(text));
-    if (position < lines_.size() && lines_[position].content.empty() &&
-        line.ending == TextCodec::Encode(L"\r", encoding_) &&
-        lines_[position].ending.starts_with(TextCodec::Encode(L"\n", encoding_))) {
+void IniDocument::InsertLine(std::size_t position, std::wstring_view text) {
+    std::string ending = AddedLineEnding();
+    if (position < lines_.size() && lines_[position].contentSize == 0 &&
+        ending == TextCodec::Encode(L"\r", encoding_) &&
+        Ending(lines_[position]).starts_with(TextCodec::Encode(L"\n", encoding_))) {
         // A lone CR right before a blank LF line would merge the two into one CR LF line end.
-        line.ending = TextCodec::Encode(L"\r\n", encoding_);
+        ending = TextCodec::Encode(L"\r\n", encoding_);
     }
-    if (position > 0 && lines_[position - 1].ending.empty())
-        lines_[position - 1].ending = line.ending;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position), std::move(line));
+    if (position > 0 && lines_[position - 1].endingSize == 0) {
+        lines_[position - 1] = WithEnding(lines_[position - 1], ending);
+    }
+    const Line line = WriteLine(text, ending);
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position), line);
 }
 
 std::string IniDocument::Serialize() const {
-    std::size_t size = byteOrderMark_.size();
-    for (const Line& line : lines_) size += line.content.size() + line.ending.size();
-    size += strayTail_.size();
+    std::size_t size = markSize_ + strayTailSize_;
+    for (const Line& line : lines_) size += line.contentSize + line.endingSize;
     std::string bytes;
     bytes.reserve(size);
-    bytes += byteOrderMark_;
+    bytes.append(source_, 0, markSize_);
     for (const Line& line : lines_) {
-        bytes += line.content;
-        bytes += line.ending;
+        bytes += Store(line).substr(line.start, line.contentSize + line.endingSize);
     }
-    bytes += strayTail_;
+    bytes.append(source_, source_.size() - strayTailSize_, strayTailSize_);
     return bytes;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "settings/IniLineSyntax.h"
 #include "settings/TextEncoding.h"
 
 namespace keldra::settings {
@@ -18,6 +20,10 @@ struct IniReadOptions {
 // An INI file held as its exact bytes, line by line, so that a change touches only the
 // line it changes: every other byte (line ends, blanks, comments, unknown lines, bytes
 // that do not decode) is written back as it was read.
+//
+// The bytes are kept once, as read; each line is a place in them and what the line means.
+// Text is decoded only where a lookup reads it, so a large file costs little more than its
+// size, and a lookup or a change takes time in proportion to the file.
 class IniDocument {
   public:
     // A file that does not exist yet: Windows-1252, no byte-order mark, CR LF line ends.
@@ -34,6 +40,8 @@ class IniDocument {
 
     std::string Serialize() const;
     TextEncoding Encoding() const { return encoding_; }
+    // The bytes the document was parsed from, whatever was set since.
+    std::string_view SourceBytes() const { return source_; }
 
     // The exact bytes of each line, for checks that other lines stayed as they were.
     struct RawLine {
@@ -43,29 +51,53 @@ class IniDocument {
     };
     std::size_t LineCount() const { return lines_.size(); }
     RawLine LineAt(std::size_t index) const {
-        return {lines_[index].content, lines_[index].ending};
+        return {Content(lines_[index]), Ending(lines_[index])};
     }
 
   private:
+    class LineTextDecoder;
+
+    // A line's content (bytes before the line end, NULs and all) followed by its line end,
+    // in the bytes as read or, for a line this document wrote, in written_.
     struct Line {
-        std::string content;  // bytes before the line end, NULs and all
-        std::string ending;   // the line end's bytes, empty for a last line without one
-        std::wstring text;    // decoded content up to the first NUL
+        std::size_t start = 0;
+        std::size_t contentSize = 0;
+        std::uint8_t endingSize = 0;  // 0 for a last line without one
+        bool written = false;
+        IniLineSyntax::Kind kind = IniLineSyntax::Kind::Blank;
+        std::uint32_t writtenText = 0;  // 1 + its index in writtenTexts_ for a line set here
     };
+
+    std::string_view Store(const Line& line) const { return line.written ? written_ : source_; }
+    std::string_view Content(const Line& line) const {
+        return Store(line).substr(line.start, line.contentSize);
+    }
+    std::string_view Ending(const Line& line) const {
+        return Store(line).substr(line.start + line.contentSize, line.endingSize);
+    }
+    // The line's text: the decoded content up to its first NUL, or the text a change gave
+    // it (which may hold characters the file's encoding cannot).
+    std::wstring_view Text(const Line& line, LineTextDecoder& decoder) const;
 
     std::optional<std::size_t> FindSection(std::wstring_view section) const;
     std::size_t SectionEnd(std::size_t header) const;
     std::optional<std::size_t> FindKey(std::size_t header, std::wstring_view key) const;
     std::size_t LastNonBlankLine(std::size_t header) const;
 
-    Line MakeLine(std::wstring text) const;
+    // A line this document writes, its bytes added to written_.
+    Line WriteLine(std::wstring_view text, std::string_view ending);
+    Line WithEnding(const Line& line, std::string_view ending);
+    Line StoreLine(std::string_view content, std::string_view ending);
     std::string AddedLineEnding() const;
-    void InsertLine(std::size_t position, std::wstring text);
+    void InsertLine(std::size_t position, std::wstring_view text);
 
     TextEncoding encoding_ = TextEncoding::Windows1252;
-    std::string byteOrderMark_;
+    std::string source_;  // the bytes as read: byte-order mark, lines, stray tail
+    std::size_t markSize_ = 0;
+    std::size_t strayTailSize_ = 0;  // an odd last byte of a UTF-16 file
+    std::string written_;            // the bytes of lines changed or added since
+    std::vector<std::wstring> writtenTexts_;
     std::vector<Line> lines_;
-    std::string strayTail_;  // an odd last byte of a UTF-16 file
 };
 
 }  // namespace keldra::settings

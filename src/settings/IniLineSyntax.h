@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -7,7 +8,7 @@ namespace keldra::settings {
 
 // What one line of an INI file means, read from its decoded text (up to any NUL).
 struct IniLineSyntax {
-    enum class Kind { Blank, Section, Key, Comment, Other };
+    enum class Kind : std::uint8_t { Blank, Section, Key, Comment, Other };
 
     Kind kind = Kind::Blank;
     std::wstring_view name;   // section name or key name, trimmed

@@ -14,7 +14,7 @@ std::shared_ptr<const IniDocument> ParsedDocumentCache::Parse(std::string_view b
     const std::lock_guard lock(mutex_);
     const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) {
         return entry.recogniseUtf8WithoutBom == options.recogniseUtf8WithoutBom &&
-               entry.bytes == bytes;
+               entry.document->SourceBytes() == bytes;
     });
     if (found != entries_.end()) {
         Entry entry = std::move(*found);
@@ -23,7 +23,7 @@ std::shared_ptr<const IniDocument> ParsedDocumentCache::Parse(std::string_view b
         return entries_.front().document;
     }
     auto document = std::make_shared<const IniDocument>(IniDocument::Parse(bytes, options));
-    entries_.push_front({std::string(bytes), options.recogniseUtf8WithoutBom, document});
+    entries_.push_front({options.recogniseUtf8WithoutBom, document});
     if (entries_.size() > kEntries) entries_.pop_back();
     return document;
 }

@@ -21,8 +21,8 @@ class ParsedDocumentCache {
     std::shared_ptr<const IniDocument> Parse(std::string_view bytes, IniReadOptions options);
 
   private:
+    // The document keeps the bytes it was parsed from, so an entry holds them only once.
     struct Entry {
-        std::string bytes;
         bool recogniseUtf8WithoutBom;
         std::shared_ptr<const IniDocument> document;
     };

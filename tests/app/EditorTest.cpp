@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "EditorTestSupport.h"
 #include "app/SaveFailureMessage.h"
 #include "platform/user/WindowManager.h"
 #include "resource.h"
 #include "settings/DefaultSettingsFile.h"
+#include "settings/FileSnapshot.h"
 #include "settings/TextCodec.h"
 #include "support/ParamName.h"
 
@@ -260,6 +262,57 @@ TEST_F(EditorTest, AFailedSaveSaysWhyAndKeepsTheWindowOpen) {
     });
     EXPECT_EQ(RunEditor(), IDCANCEL);
     EXPECT_TRUE(std::filesystem::is_empty(folder_ / "CONFIG.INI"));
+}
+
+// Every tick and slider position of the three pages, in order.
+std::vector<LRESULT> PageValues(const CConfigDlg& main) {
+    std::vector<LRESULT> values;
+    for (HWND page : {main.GraphicPage(), main.InterfacePage(), main.SoundPage()}) {
+        for (HWND control = GetWindow(page, GW_CHILD); control != nullptr;
+             control = GetWindow(control, GW_HWNDNEXT)) {
+            wchar_t kind[64] = {};
+            GetClassNameW(control, kind, 64);
+            if (std::wstring_view(kind) == L"msctls_trackbar32") {
+                values.push_back(SendMessageW(control, TBM_GETPOS, 0, 0));
+            } else if (std::wstring_view(kind) == L"Button") {
+                values.push_back(SendMessageW(control, BM_GETCHECK, 0, 0));
+            }
+        }
+    }
+    return values;
+}
+
+TEST_F(EditorTest, AFileTooLargeToEditShowsTheDefaultsAndOkSaysItCannotSave) {
+    WriteBytes(folder_ / "CONFIG.INI", "");
+    std::vector<LRESULT> defaults;
+    Then([&] { defaults = PageValues(Main()); });
+    RunEditor();
+    ASSERT_FALSE(defaults.empty());
+
+    // One byte over the limit, its first lines a setting that would show if it were read.
+    const std::string head = "[VIDEO]\r\nFULLSCREEN=FALSE\r\nGAMMA=4\r\n";
+    const auto file = folder_ / "CONFIG.INI";
+    WriteBytes(file, head);
+    std::filesystem::resize_file(file, settings::FileSnapshot::kMaxEditableSize + 1);
+    Then([&] {
+        EXPECT_EQ(PageValues(Main()), defaults) << "every page shows its defaults";
+        ClickAt(277 + 40, 610 + 15);  // OK
+    });
+    Then([&] {
+        ASSERT_EQ(OtherTopLevels(MainWindow()).size(), 1u) << "a message box says why";
+        host_.TypeKey(VK_RETURN);
+    });
+    Then([&] {
+        EXPECT_TRUE(IsWindowVisible(MainWindow())) << "the editor stays open";
+        ClickAt(360 + 40, 610 + 15);  // Cancel
+    });
+    EXPECT_EQ(RunEditor(), IDCANCEL);
+    EXPECT_EQ(std::filesystem::file_size(file), settings::FileSnapshot::kMaxEditableSize + 1);
+    EXPECT_LE(StatOf(file).st_blocks, 64) << "nothing was written into the hole";
+    std::ifstream in(file, std::ios::binary);
+    std::string start(head.size(), '\0');
+    in.read(start.data(), static_cast<std::streamsize>(start.size()));
+    EXPECT_EQ(start, head);
 }
 
 long long AreaOf(const platform::gdi::Region& region) {

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "settings/IniDocument.h"
 #include "settings/SettingsFile.h"
 #include "support/ParamName.h"
 #include "support/TempFolder.h"
@@ -106,6 +107,19 @@ TEST(Write, WhatIsWrittenReadsBackTheSame) {
     for (const std::wstring value : {L"TRUE", L"-12", L"a b", L"caf\u00E9", L"x=y", L""}) {
         ASSERT_TRUE(SettingsFile::Write(L"V", L"K", value, path));
         EXPECT_EQ(SettingsFile::ReadText(L"V", L"K", L"d", path), value);
+    }
+}
+
+TEST(Write, ALaterWriteInTheSameSaveFindsTheLineAnEarlierOneAdded) {
+    // The file cannot hold the key's last character: both writes still mean one line.
+    for (const std::string& before : {""s, "[S]\r\nA=1"s}) {
+        IniDocument document = IniDocument::Parse(before);
+        ASSERT_TRUE(document.Set(L"S", L"K\u4E00", L"1"));
+        ASSERT_TRUE(document.Set(L"S", L"K\u4E00", L"2"));
+        EXPECT_FALSE(document.Set(L"S", L"K\u4E00", L"2"));
+        EXPECT_EQ(document.Find(L"S", L"K\u4E00"), L"2");
+        EXPECT_EQ(document.Serialize(),
+                  before.empty() ? "[S]\r\nK?=2\r\n" : "[S]\r\nA=1\r\nK?=2\r\n");
     }
 }
 
