@@ -2,6 +2,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -31,8 +32,27 @@ bool ParseIntArgument(std::string_view text, int& value) {
     return error == std::errc() && end == text.data() + text.size();
 }
 
+// A section, key, value or default that is not UTF-8 has no characters to store or compare:
+// it is refused rather than guessed at, before the file is read.
+bool TextArgumentsAreUtf8(const std::vector<std::string>& args) {
+    const std::string_view last = args[0] == "set" ? "VALUE" : "DEFAULT";
+    const std::string_view names[] = {"SECTION", "KEY", last};
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        if (TextCodec::IsValidUtf8(args[i])) continue;
+        std::cerr << "keldra-ini: " << names[i - 2] << " is not valid UTF-8\n";
+        return false;
+    }
+    return true;
+}
+
+void PrintLine(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
 int Run(const std::vector<std::string>& args) {
-    if (args.size() < 4) return Usage();
+    if (args.size() < 4 || args.size() > 5) return Usage();
+    if (!TextArgumentsAreUtf8(args)) return kUsageError;
     const std::string& command = args[0];
     const std::wstring file = NativePath::ToWindows(args[1]);  // a Linux path, byte for byte
     const std::wstring section = TextCodec::FromUtf8(args[2]);
@@ -40,14 +60,13 @@ int Run(const std::vector<std::string>& args) {
 
     if (command == "get" && args.size() <= 5) {
         const std::wstring fallback = args.size() == 5 ? TextCodec::FromUtf8(args[4]) : L"";
-        std::cout << TextCodec::ToUtf8(SettingsFile::ReadText(section, key, fallback, file))
-                  << '\n';
+        PrintLine(TextCodec::ToUtf8(SettingsFile::ReadText(section, key, fallback, file)));
         return 0;
     }
     if (command == "get-int" && args.size() <= 5) {
         int fallback = 0;
         if (args.size() == 5 && !ParseIntArgument(args[4], fallback)) return Usage();
-        std::cout << SettingsFile::ReadInt(section, key, fallback, file) << '\n';
+        PrintLine(std::to_string(SettingsFile::ReadInt(section, key, fallback, file)));
         return 0;
     }
     if (command == "set" && args.size() == 5) {
@@ -62,8 +81,15 @@ int Run(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Fully buffered, so that the one flush below makes every write and says why it failed.
+    static char outputBuffer[1 << 16];
+    std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
     std::vector<std::string> args(argv + 1, argv + argc);
     const int status = Run(args);
-    std::cout.flush();
-    return std::cout.good() ? status : 1;  // a full disk or closed pipe must not look like success
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        // A full disk or a closed pipe must not look like success.
+        std::cerr << "keldra-ini: cannot write the output: " << std::strerror(errno) << '\n';
+        return 1;
+    }
+    return status;
 }
