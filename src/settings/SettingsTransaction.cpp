@@ -103,18 +103,23 @@ SaveResult SettingsTransaction::Commit() const {
         const FileSnapshot current = FileSnapshot::Take(target);
         if (current.GetState() == FileSnapshot::State::Unreadable) {
             // Never replace a file whose content could not be read: it would be lost.
-            return SaveResult::SystemFailure(path_, current.Error());
+            return SaveResult::Failure(path_, current.Error(), current.Reason());
         }
         if (current.Exists() != lock.Held()) continue;
         IniDocument document =
             current.Exists() ? IniDocument::Parse(current.Bytes()) : IniDocument();
         if (!ApplyTo(document)) return SaveResult::Success();
+        std::string bytes = document.Serialize();
+        if (bytes.size() > FileSnapshot::kMaxEditableSize) {
+            // Saved, it would read as no file at all the next time.
+            return SaveResult::Failure(path_, EFBIG, "the file would grow too large to edit");
+        }
         if (!lock.Held()) {
-            SaveResult created = AtomicFileWriter(target, path_).CreateNew(document.Serialize());
+            SaveResult created = AtomicFileWriter(target, path_).CreateNew(bytes);
             if (!created && created.Code() == EEXIST) continue;  // another writer was first
             return created;
         }
-        return SaveLocked(target, path_, document.Serialize(), current, lock);
+        return SaveLocked(target, path_, bytes, current, lock);
     }
     return SaveResult::Failure(path_, EAGAIN, "the file kept changing while it was saved");
 }

@@ -91,6 +91,19 @@ TEST(LargeFile, AFileJustUnderTheLimitIsStillEdited) {
     EXPECT_EQ(after.find_first_not_of('\0', 22), std::string::npos) << "the rest kept as it was";
 }
 
+// Saved, such a file would read as no file at all the next time: the save is refused.
+TEST(LargeFile, ASaveThatWouldPushTheFileOverTheLimitChangesNothing) {
+    TempFolder folder;
+    const auto file = folder / "CONFIG.INI";
+    WriteSparse(file, kLimit - 16);
+    const std::wstring path = folder.WindowsPath("CONFIG.INI");
+    const SaveResult saved = SettingsFile::Write(L"VIDEO", L"SIZE_X", std::wstring(40, L'9'), path);
+    EXPECT_FALSE(saved.Succeeded());
+    EXPECT_EQ(saved.Code(), EFBIG);
+    EXPECT_EQ(StatOf(file).st_size, static_cast<off_t>(kLimit - 16));
+    EXPECT_EQ(SettingsFile::ReadText(L"VIDEO", L"SIZE_X", L"d", path), L"800");
+}
+
 // A file that is larger when read than its size said, as a file that grows meanwhile is:
 // the proc file system gives its files a size of 0 whatever they hold.
 TEST(LargeFile, AFileThatTurnsOutLargerWhenReadIsReadOnlyUpToTheLimit) {
