@@ -15,6 +15,7 @@
 #include "support/TempFolder.h"
 #include "support/XProbe.h"
 #include "support/XvfbServer.h"
+#include "x11/EditorOnDesktop.h"
 
 namespace {
 
@@ -26,68 +27,7 @@ using keldra::testing::TempFolder;
 using keldra::testing::WriteBytes;
 using keldra::testing::XProbe;
 
-class EditorDesktopTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        if (!xvfb_.Running()) GTEST_SKIP() << "no X server for this test: " << xvfb_.Problem();
-        setenv("DISPLAY", xvfb_.Display().c_str(), 1);
-        windowManager_ = std::make_unique<ChildProgram>("/usr/bin/openbox",
-                                                        std::vector<std::string>{"--sm-disable"},
-                                                        folder_.Path(), std::vector<std::string>{});
-        std::this_thread::sleep_for(
-            std::chrono::milliseconds(500));  // the manager takes the screen
-    }
-
-    std::string Xdotool(const std::vector<std::string>& args) const {
-        return keldra::testing::RunProgram("/usr/bin/xdotool", args).out;
-    }
-    std::string Xprop(const std::vector<std::string>& args) const {
-        return keldra::testing::RunProgram("/usr/bin/xprop", args).out;
-    }
-
-    // Starts the editor in the game folder and waits for its window; its X window id.
-    std::string StartEditor() {
-        editor_ = std::make_unique<ChildProgram>(
-            KELDRA_CONFIG_PATH, std::vector<std::string>{}, folder_.Path(),
-            std::vector<std::string>{"DISPLAY=" + xvfb_.Display()}, errors_.Path() / "editor.err");
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (std::chrono::steady_clock::now() < end) {
-            std::string id =
-                Xdotool({"search", "--onlyvisible", "--pid", std::to_string(editor_->Pid())});
-            if (!id.empty()) {
-                id.resize(id.find('\n'));
-                std::this_thread::sleep_for(std::chrono::milliseconds(300));  // first frame drawn
-                window_ = id;
-                return id;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return {};
-    }
-    std::map<std::string, std::string> Geometry() const {
-        return ShellValues(Xdotool({"getwindowgeometry", "--shell", window_}));
-    }
-    // Moves the pointer to a point of the window, counted from its top-left corner.
-    void MoveTo(int x, int y) const {
-        auto g = Geometry();
-        Xdotool({"mousemove", "--sync", std::to_string(std::stoi(g["X"]) + x),
-                 std::to_string(std::stoi(g["Y"]) + y)});
-    }
-    void ClickAt(int x, int y) const {
-        MoveTo(x, y);
-        Xdotool({"click", "1"});
-    }
-    std::optional<int> WaitForExit() const { return editor_->WaitForExit(std::chrono::seconds(5)); }
-
-    std::string EditorErrors() const { return ReadBytes(errors_ / "editor.err"); }
-
-    keldra::testing::XvfbServer xvfb_{1920, 1440};  // room for the window at twice its size
-    TempFolder folder_;
-    TempFolder errors_;
-    std::unique_ptr<ChildProgram> windowManager_;
-    std::unique_ptr<ChildProgram> editor_;
-    std::string window_;
-};
+using EditorDesktopTest = keldra::testing::EditorOnDesktop;
 
 TEST_F(EditorDesktopTest, TheWindowAppearsUndecoratedWithItsTitleSizeAndSettingsFile) {
     ASSERT_FALSE(StartEditor().empty()) << "no window of the editor";

@@ -28,7 +28,7 @@ using gdi::Rect;
 using gdi::Region;
 
 struct Recorded {
-    enum class Kind { Move, Button, Key, Close, Restore, Clock } kind;
+    enum class Kind { Move, Button, Key, Close, Restore, Clock, WindowMoved } kind;
     Point point{};
     bool down = false;
     UINT vk = 0;
@@ -44,6 +44,9 @@ class Recorder final : public HostEvents {
     void ClockAdvanced() override { seen.push_back({Recorded::Kind::Clock}); }
     void RestoreRequested(HWND) override { seen.push_back({Recorded::Kind::Restore}); }
     void CloseRequested(HWND) override { seen.push_back({Recorded::Kind::Close}); }
+    void WindowMoved(HWND, Point screen) override {
+        seen.push_back({Recorded::Kind::WindowMoved, screen});
+    }
 
     std::vector<Recorded> Of(Recorded::Kind kind) const {
         std::vector<Recorded> found;
@@ -229,6 +232,40 @@ TEST_F(SdlHostTest, AClickArrivesAtItsScreenPoint) {
     EXPECT_FALSE(buttons[1].down);
     EXPECT_EQ(buttons[0].point, (Point{150, 120}));
     EXPECT_EQ(buttons[1].point, (Point{150, 120}));
+}
+
+TEST_F(SdlHostTest, AMoveByAnotherProgramIsReportedAndTheHostsOwnIsNot) {
+    const std::string id = ShowTestWindow();
+    ASSERT_FALSE(id.empty());
+    host_->Move(kWindow, Rect::FromSize(120, 90, kPlace.Width(), kPlace.Height()));
+    PumpFor(std::chrono::milliseconds(200));
+    EXPECT_TRUE(events_.Of(Recorded::Kind::WindowMoved).empty()) << "the layer's own move echoed";
+
+    Xdotool({"windowmove", "--sync", id, "300", "250"});
+    ASSERT_TRUE(PumpUntil([&] { return !events_.Of(Recorded::Kind::WindowMoved).empty(); }));
+    PumpFor(std::chrono::milliseconds(100));
+    const auto moves = events_.Of(Recorded::Kind::WindowMoved);
+    EXPECT_EQ(moves.size(), 1u);
+    EXPECT_EQ(moves.back().point, (Point{300, 250}));
+}
+
+TEST_F(SdlHostTest, AfterAReleaseOverACutCornerTheNextClickArrivesWhereItIs) {
+    ASSERT_FALSE(ShowTestWindow().empty());
+    Xdotool({"mousemove", "--sync", "150", "120", "mousedown", "1"});
+    PumpFor(std::chrono::milliseconds(100));
+    host_->SetMouseCapture(true);                   // as a control does when it is pressed
+    Xdotool({"mousemove", "--sync", "104", "84"});  // inside the cut-away top-left corner
+    PumpFor(std::chrono::milliseconds(100));
+    Xdotool({"mouseup", "1"});
+    PumpFor(std::chrono::milliseconds(100));
+    host_->SetMouseCapture(false);
+    PumpFor(std::chrono::milliseconds(100));
+    Xdotool({"mousemove", "--sync", "250", "200", "click", "1"});
+    ASSERT_TRUE(PumpUntil([&] { return events_.Of(Recorded::Kind::Button).size() >= 4; }));
+    const auto buttons = events_.Of(Recorded::Kind::Button);
+    EXPECT_EQ(buttons[1].point, (Point{104, 84})) << "the release, over the corner";
+    EXPECT_EQ(buttons[2].point, (Point{250, 200}));
+    EXPECT_EQ(buttons[3].point, (Point{250, 200}));
 }
 
 TEST_F(SdlHostTest, KeysArriveAsVirtualKeyCodes) {

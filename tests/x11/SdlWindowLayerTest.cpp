@@ -168,6 +168,26 @@ TEST_F(SdlWindowLayerTest, AClickOnTheCutCornerDoesNotReachTheWindow) {
     EXPECT_TRUE(SeenOf(WM_LBUTTONDOWN).empty());
 }
 
+TEST_F(SdlWindowLayerTest, AfterAnotherProgramMovesTheWindowAClickReachesItsClientPoint) {
+    ShowShapedWindow();
+    std::string id =
+        testing::RunProgram("/usr/bin/xdotool", {"search", "--name", "^Keldra layer test$"}).out;
+    ASSERT_FALSE(id.empty());
+    id.resize(id.find('\n'));
+    testing::RunProgram("/usr/bin/xdotool", {"windowmove", "--sync", id, "300", "250"});
+    Pump(std::chrono::milliseconds(300));
+    RECT placed{};
+    GetWindowRect(window_, &placed);
+    EXPECT_EQ(placed.left, 300);
+    EXPECT_EQ(placed.top, 250);
+    testing::RunProgram("/usr/bin/xdotool", {"mousemove", "--sync", "350", "290", "click", "1"});
+    Pump(std::chrono::milliseconds(300));
+    const auto down = SeenOf(WM_LBUTTONDOWN);
+    ASSERT_EQ(down.size(), 1u);
+    EXPECT_EQ(down[0].x, 50);
+    EXPECT_EQ(down[0].y, 40);
+}
+
 TEST_F(SdlWindowLayerTest, ATimerWakesAWaitingMessageLoop) {
     ShowShapedWindow();
     SetTimer(window_, 7, 150, nullptr);

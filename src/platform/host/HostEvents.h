@@ -17,6 +17,9 @@ class HostEvents {
     virtual void Key(UINT vk, bool down) = 0;
     virtual void ClockAdvanced() = 0;
     virtual void RestoreRequested(HWND window) = 0;
+    // The desktop put the window's top-left corner at `screen` (the window manager, another
+    // program, a change of screens or a restore did it): the window is already there.
+    virtual void WindowMoved(HWND window, gdi::Point screen) = 0;
     virtual void CloseRequested(HWND window) = 0;
 };
 

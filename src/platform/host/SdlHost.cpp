@@ -72,7 +72,7 @@ std::unique_ptr<SdlHost> SdlHost::Open(std::string& error) {
     std::unique_ptr<SdlHost> host(new SdlHost());
     host->preparation_ = std::move(preparation);
     host->canShape_ = DriverCanShape();
-    host->globalPointer_ = std::string_view(SDL_GetCurrentVideoDriver()) == "x11";
+    host->serverPointer_ = X11PointerInput::Start();
     host->scale_ = DisplayScale::ForDpi(DisplayScale::DesktopDpi());
     if (!host->canShape_) {
         std::fprintf(stderr,
@@ -167,6 +167,7 @@ void SdlHost::Present(HWND window, const gdi::Surface& pixels) {
 
 void SdlHost::SetMouseCapture(bool captured) {
     captured_ = captured;
+    // The grab sends the release to the window wherever the pointer is then.
     SDL_CaptureMouse(captured ? SDL_TRUE : SDL_FALSE);
 }
 
@@ -201,33 +202,55 @@ void SdlHost::PumpEvents(int timeoutMs) {
 }
 
 gdi::Point SdlHost::ScreenPoint(Uint32 windowId, int x, int y) const {
-    // A pointer event counts from where its window stood when it happened, and a window that
-    // follows a captured drag has often moved on since: during a drag the pointer's place on
-    // the screen is the sure answer, where the driver can tell it.
-    if (globalPointer_ && captured_) {
-        gdi::Point screen;
-        SDL_GetGlobalMouseState(&screen.x, &screen.y);
-        return {screen.x / scale_, screen.y / scale_};
-    }
     const HWND hwnd = WindowOf(windowId);
     const SdlWindow* native = hwnd ? Find(hwnd) : nullptr;
     const gdi::Point origin = native ? native->Position() : gdi::Point{};
     return {origin.x + x / scale_, origin.y + y / scale_};
 }
 
+void SdlHost::ReportMove(gdi::Point screen) {
+    // A crossing and the motion after it, or the server's and SDL's report of one motion,
+    // often name the same point.
+    if (screen != lastPointer_) events_->PointerMoved(screen);
+    lastPointer_ = screen;
+}
+
+void SdlHost::ReportButton(gdi::Point screen, bool down) {
+    events_->LeftButton(screen, down);
+    lastPointer_ = screen;
+}
+
+void SdlHost::ReportServerPointer(const X11PointerInput::Report& report) {
+    const gdi::Point screen{report.screen.x / scale_, report.screen.y / scale_};
+    using Kind = X11PointerInput::Report::Kind;
+    if (report.kind == Kind::Moved) {
+        ReportMove(screen);
+    } else {
+        ReportButton(screen, report.kind == Kind::LeftDown);
+    }
+}
+
 void SdlHost::Handle(const SDL_Event& event) {
     if (events_ == nullptr) return;
     switch (event.type) {
+        case SDL_SYSWMEVENT:
+            if (const auto report = X11PointerInput::Read(*event.syswm.msg)) {
+                ReportServerPointer(*report);
+            }
+            break;
         case SDL_MOUSEMOTION:
-            events_->PointerMoved(
-                ScreenPoint(event.motion.windowID, event.motion.x, event.motion.y));
+            // While the window holds the mouse the server's own events bring every motion:
+            // SDL's count from where the window stands when they are read, and a window that
+            // follows a drag has often moved on since. Other motion the server sends in a
+            // form that only SDL reads.
+            if (serverPointer_ && captured_) break;
+            ReportMove(ScreenPoint(event.motion.windowID, event.motion.x, event.motion.y));
             break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
-            if (event.button.button == SDL_BUTTON_LEFT) {
-                events_->LeftButton(
-                    ScreenPoint(event.button.windowID, event.button.x, event.button.y),
-                    event.type == SDL_MOUSEBUTTONDOWN);
+            if (!serverPointer_ && event.button.button == SDL_BUTTON_LEFT) {
+                ReportButton(ScreenPoint(event.button.windowID, event.button.x, event.button.y),
+                             event.type == SDL_MOUSEBUTTONDOWN);
             }
             break;
         case SDL_KEYDOWN:
@@ -251,6 +274,9 @@ void SdlHost::HandleWindowEvent(const SDL_WindowEvent& event) {
         case SDL_WINDOWEVENT_EXPOSED:
             Find(hwnd)->Repaint();
             break;
+        case SDL_WINDOWEVENT_MOVED:
+            FollowDesktopMove(hwnd);
+            break;
         case SDL_WINDOWEVENT_RESTORED:
             events_->RestoreRequested(hwnd);
             break;
@@ -260,6 +286,12 @@ void SdlHost::HandleWindowEvent(const SDL_WindowEvent& event) {
         default:
             break;
     }
+}
+
+void SdlHost::FollowDesktopMove(HWND hwnd) {
+    // SDL's idea of the window's place, the one pointer events count from: the event's own
+    // may be older than a move the window layer has asked for since.
+    if (const auto moved = Find(hwnd)->TakeDesktopMove()) events_->WindowMoved(hwnd, *moved);
 }
 
 }  // namespace keldra::platform::host

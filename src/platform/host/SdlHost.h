@@ -11,6 +11,7 @@
 #include "platform/gdi/FirstWindowPreparation.h"
 #include "platform/host/Host.h"
 #include "platform/host/SdlWindow.h"
+#include "platform/host/X11PointerInput.h"
 
 namespace keldra::platform::host {
 
@@ -49,12 +50,18 @@ class SdlHost final : public Host {
     void Handle(const SDL_Event& event);
     void HandleWindowEvent(const SDL_WindowEvent& event);
     gdi::Point ScreenPoint(Uint32 windowId, int x, int y) const;
+    void ReportMove(gdi::Point screen);
+    void ReportButton(gdi::Point screen, bool down);
+    void ReportServerPointer(const X11PointerInput::Report& report);
+    // Tells the window layer where the desktop has put the window, if it moved it.
+    void FollowDesktopMove(HWND hwnd);
 
     HostEvents* events_ = nullptr;
     bool canShape_ = true;
-    bool globalPointer_ = false;  // the driver reports the pointer's place on the screen
+    bool serverPointer_ = false;  // buttons and crossings come from the X server's own events
     bool captured_ = false;       // a drag holds the mouse
     int scale_ = 1;               // screen pixels per window pixel, on high-DPI screens
+    std::optional<gdi::Point> lastPointer_;  // where the window layer was last told it is
     std::map<HWND, std::unique_ptr<SdlWindow>> windows_;
     std::optional<std::uint64_t> wakeAt_;
     // Decodes pictures while the desktop is being reached; ends before SDL does.

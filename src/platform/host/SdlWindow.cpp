@@ -109,6 +109,13 @@ gdi::Point SdlWindow::Position() const {
     return {position.x / scale_, position.y / scale_};
 }
 
+std::optional<gdi::Point> SdlWindow::TakeDesktopMove() {
+    const gdi::Point now = Position();
+    if (now.x == rect_.left && now.y == rect_.top) return std::nullopt;
+    rect_ = gdi::Rect::FromSize(now.x, now.y, rect_.Width(), rect_.Height());
+    return now;
+}
+
 void SdlWindow::SetShape(const std::optional<gdi::Region>& region) {
     shape_ = region;
     switch (shapeMethod_) {

@@ -36,6 +36,9 @@ class SdlWindow {
     void BelongTo(const SdlWindow& owner);
     bool IsShaped() const { return shapeMethod_ != ShapeMethod::Rectangle; }
     gdi::Point Position() const;
+    // Where the desktop has put the window, when that is not where it was last placed; the
+    // window is then counted as placed there.
+    std::optional<gdi::Point> TakeDesktopMove();
 
     // Cuts the window to the region (window coordinates); none means the whole rectangle.
     void SetShape(const std::optional<gdi::Region>& region);

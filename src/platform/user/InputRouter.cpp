@@ -50,6 +50,10 @@ void InputRouter::RestoreRequested(HWND window) {
     manager_.Placement().Show(window, SW_RESTORE);
 }
 
+void InputRouter::WindowMoved(HWND window, gdi::Point screen) {
+    manager_.Placement().MovedByDesktop(window, screen);
+}
+
 void InputRouter::CloseRequested(HWND window) {
     manager_.Post(window, WM_CLOSE, 0, 0);
 }

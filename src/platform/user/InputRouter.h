@@ -21,6 +21,7 @@ class InputRouter : public host::HostEvents {
     void Key(UINT vk, bool down) override;
     void ClockAdvanced() override;
     void RestoreRequested(HWND window) override;
+    void WindowMoved(HWND window, gdi::Point screen) override;
     void CloseRequested(HWND window) override;
 
     gdi::Point Pointer() const { return pointer_; }

@@ -127,6 +127,13 @@ bool WindowPlacement::SetPosition(HWND handle, HWND insertAfter, Rect rect, UINT
     return true;
 }
 
+void WindowPlacement::MovedByDesktop(HWND handle, gdi::Point topLeft) {
+    Window* window = manager_.Find(handle);
+    if (window == nullptr || window->IsChild()) return;
+    window->rect =
+        Rect::FromSize(topLeft.x, topLeft.y, window->rect.Width(), window->rect.Height());
+}
+
 void WindowPlacement::Restack(Window& window, HWND insertAfter) {
     std::vector<HWND>* siblings = nullptr;
     if (Window* parent = manager_.Find(window.parent); window.IsChild() && parent != nullptr) {

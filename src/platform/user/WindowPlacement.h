@@ -20,6 +20,9 @@ class WindowPlacement {
     bool Show(HWND handle, int command);
     bool SetPosition(HWND handle, HWND insertAfter, Rect rect, UINT flags);
     bool SetShape(HWND handle, std::optional<Region> shape, bool redraw);
+    // A top-level window that the desktop moved: only its place changes, and the host,
+    // which reported the move, is not told again.
+    void MovedByDesktop(HWND handle, gdi::Point topLeft);
     // Drops a top-level window's pixels after it was made or resized; SurfaceOf makes new
     // ones, black, of the window's size when they are needed.
     void DropSurface(Window& window);
