@@ -12,6 +12,7 @@ packages=(
   libsdl2-dev libx11-dev libxext-dev
   xvfb xdotool x11-utils x11-xserver-utils openbox imagemagick
   util-linux mount
+  libsystemd-dev dbus-daemon desktop-file-utils
 )
 
 missing=()
