@@ -12,7 +12,7 @@ foreach(size 16 32 48)
 endforeach()
 
 set(CPACK_PACKAGE_NAME "keldra-config")
-set(CPACK_PACKAGE_VERSION "1.0.0")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_CONTACT "Keldra settings editor maintainers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Settings editor for the Keldra game client")
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")

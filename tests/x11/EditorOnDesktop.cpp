@@ -25,9 +25,10 @@ std::string EditorOnDesktop::Xprop(const std::vector<std::string>& args) const {
     return RunProgram("/usr/bin/xprop", args).out;
 }
 
-std::string EditorOnDesktop::StartEditor() {
+std::string EditorOnDesktop::StartEditor(const std::vector<std::string>& arguments,
+                                         const std::filesystem::path& startFolder) {
     editor_ = std::make_unique<ChildProgram>(
-        KELDRA_CONFIG_PATH, std::vector<std::string>{}, folder_.Path(),
+        KELDRA_CONFIG_PATH, arguments, startFolder.empty() ? folder_.Path() : startFolder,
         std::vector<std::string>{"DISPLAY=" + xvfb_.Display()}, errors_.Path() / "editor.err");
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (std::chrono::steady_clock::now() < end) {

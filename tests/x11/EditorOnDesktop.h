@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -24,8 +25,10 @@ class EditorOnDesktop : public ::testing::Test {
     std::string Xdotool(const std::vector<std::string>& args) const;
     std::string Xprop(const std::vector<std::string>& args) const;
 
-    // Starts the editor in the game folder and waits for its window; its X window id.
-    std::string StartEditor();
+    // Starts the editor in the game folder (or `startFolder`, with `arguments`) and waits
+    // for its window; its X window id.
+    std::string StartEditor(const std::vector<std::string>& arguments = {},
+                            const std::filesystem::path& startFolder = {});
     std::map<std::string, std::string> Geometry() const;
     // The window's top-left corner on the screen.
     std::pair<int, int> Place() const;
