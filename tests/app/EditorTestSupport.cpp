@@ -28,7 +28,20 @@ INT_PTR EditorTest::RunEditor() {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     }
     AfxWinMain();
+    stepsLeftByRuns_ = host_.PendingSteps();
+    if (stepsLeftByRuns_ > 0) {
+        ADD_FAILURE() << stepsLeftByRuns_
+                      << " queued step(s) did not run: the editor's run ended before them";
+    }
     return theApp.ModalResult();
+}
+
+void EditorTest::TearDown() {
+    const std::size_t left = host_.PendingSteps();
+    if (left > stepsLeftByRuns_) {
+        ADD_FAILURE() << left - stepsLeftByRuns_
+                      << " queued step(s) never ran: no RunEditor() came after them";
+    }
 }
 
 CConfigDlg& EditorTest::Main() const {

@@ -20,10 +20,13 @@ class EditorTest : public ::testing::Test {
     EditorTest();
     ~EditorTest() override;
 
-    // Queues a step; steps run one at a time whenever the editor is idle.
+    // Queues a step; steps run one at a time whenever the editor is idle. Every queued step
+    // must run: a step still waiting when the run ends, or one never followed by a run,
+    // fails the test, so checks kept inside steps cannot pass by not running.
     void Then(std::function<void()> step) { host_.Then(std::move(step)); }
     // Runs the editor until its window closes or the steps run out; the modal result.
     INT_PTR RunEditor();
+    void TearDown() override;
 
     CConfigDlg& Main() const;
     HWND MainWindow() const { return Main().GetSafeHwnd(); }
@@ -40,6 +43,7 @@ class EditorTest : public ::testing::Test {
 
   private:
     std::string previousFolder_;
+    std::size_t stepsLeftByRuns_ = 0;  // already reported by RunEditor
 };
 
 // A pixel of an embedded bitmap, as COLORREF.
