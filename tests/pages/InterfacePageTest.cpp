@@ -274,7 +274,9 @@ TEST_F(PageTest, InterfaceCaptionsComeFromTheCaptionFileOrTheirDefaults) {
                           translated ? L"\u2713" + key : std::wstring(c.defaultText))
                     << c.key;
             }
-            if (translated) host_.SavePng(MainWindow(), "/tmp/keldra-interface-translated.png");
+            if (translated) {
+                EXPECT_TRUE(host_.SavePng(MainWindow(), folder_ / "interface-translated.png"));
+            }
         });
         RunEditor();
     }
@@ -283,10 +285,10 @@ TEST_F(PageTest, InterfaceCaptionsComeFromTheCaptionFileOrTheirDefaults) {
 TEST_F(PageTest, SnapshotsOfTheSoundAndInterfacePages) {
     WriteConfig(DefaultSettingsFile::Bytes());
     ThenClickTab(Tab::Sound);
-    Then([&] { host_.SavePng(MainWindow(), "/tmp/keldra-sound-page.png"); });
+    Then([&] { EXPECT_TRUE(host_.SavePng(MainWindow(), folder_ / "sound-page.png")); });
     ThenClickTab(Tab::Interface);
     Then([&] {
-        host_.SavePng(MainWindow(), "/tmp/keldra-interface-page.png");
+        EXPECT_TRUE(host_.SavePng(MainWindow(), folder_ / "interface-page.png"));
         EXPECT_TRUE(IsWindowVisible(Main().InterfacePage()));
     });
     RunEditor();
