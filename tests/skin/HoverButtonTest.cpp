@@ -32,6 +32,8 @@ const char* NameOf(Shown shown) {
     }
 }
 
+enum class Step { Enter, Rest, Leave, HoldDown, LetGo, Select1, Select0, Select2 };
+
 class HoverButtonTest : public SkinControlTest {
   protected:
     HoverButtonTest() { Reopen(); }
@@ -63,6 +65,34 @@ class HoverButtonTest : public SkinControlTest {
         }
         return Shown::Unknown;
     }
+    void Play(Step step) {
+        switch (step) {
+            case Step::Enter:
+                MoveTo(dialog_->m_button, 20, 12);
+                break;
+            case Step::Rest:
+                Wait(1);
+                break;
+            case Step::Leave:
+                MoveOutside();
+                break;
+            case Step::HoldDown:
+                Press(dialog_->m_button, 20, 12);
+                break;
+            case Step::LetGo:
+                Release();
+                break;
+            case Step::Select1:
+                Select(1);
+                break;
+            case Step::Select0:
+                Select(0);
+                break;
+            case Step::Select2:
+                Select(2);
+                break;
+        }
+    }
     void Select(int value) {
         dialog_->m_button.SetSelected(value);
         dialog_->m_button.Invalidate(TRUE);
@@ -81,8 +111,6 @@ TEST_F(HoverButtonTest, TheThreeTabImagesDifferWhereTheTestsLook) {
     EXPECT_NE(BitmapPixel(kTabNormal, 10, 2), BitmapPixel(kTabPressed, 10, 2));
     EXPECT_NE(BitmapPixel(kTabHover, 10, 2), BitmapPixel(kTabPressed, 10, 2));
 }
-
-enum class Step { Enter, Rest, Leave, HoldDown, LetGo, Select1, Select0, Select2 };
 
 struct Sequence {
     const char* name;
@@ -124,34 +152,7 @@ TEST_F(HoverButtonTest, EachSequenceEndsInItsImageAndTrackingState) {
     for (const Sequence& sequence : sequences) {
         SCOPED_TRACE(sequence.name);
         Reopen();
-        for (Step step : sequence.steps) {
-            switch (step) {
-                case Enter:
-                    MoveTo(dialog_->m_button, 20, 12);
-                    break;
-                case Rest:
-                    Wait(1);
-                    break;
-                case Leave:
-                    MoveOutside();
-                    break;
-                case HoldDown:
-                    Press(dialog_->m_button, 20, 12);
-                    break;
-                case LetGo:
-                    Release();
-                    break;
-                case Select1:
-                    Select(1);
-                    break;
-                case Select0:
-                    Select(0);
-                    break;
-                case Select2:
-                    Select(2);
-                    break;
-            }
-        }
+        for (Step step : sequence.steps) Play(step);
         EXPECT_STREQ(NameOf(ShownImage()), NameOf(sequence.shown));
         EXPECT_EQ(dialog_->m_button.Tracking(), sequence.tracking);
         EXPECT_EQ(dialog_->m_button.Hover(), sequence.hover);
@@ -161,6 +162,52 @@ TEST_F(HoverButtonTest, EachSequenceEndsInItsImageAndTrackingState) {
         }
         ++index;
     }
+}
+
+// The keyboard focus changes nothing that is drawn: no focus rectangle, no dotted frame.
+TEST_F(HoverButtonTest, WithTheKeyboardFocusEachImageIsDrawnExactlyAsItIs) {
+    using enum Step;
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+        UINT image;
+    } states[] = {
+        {"normal", {}, kTabNormal},
+        {"hover", {Enter, Rest}, kTabHover},
+        {"held down", {Enter, Rest, HoldDown}, kTabPressed},
+        {"selected", {Select1}, kTabPressed},
+    };
+    for (const auto& state : states) {
+        SCOPED_TRACE(state.name);
+        Reopen();
+        dialog_->m_button.SetWindowText(L"");
+        for (Step step : state.steps) Play(step);
+        dialog_->m_button.SetFocus();
+        dialog_->m_button.Invalidate(TRUE);
+        Settle();
+        ASSERT_EQ(::GetFocus(), dialog_->m_button.m_hWnd);
+        EXPECT_GT(dialog_->m_button.focusedDraws, 0) << "the button was drawn with the focus";
+        int differing = 0;
+        for (int y = 0; y < kTabHeight; ++y) {
+            for (int x = 0; x < kTabWidth; ++x) {
+                differing += Pixel(dialog_->m_button, x, y) != BitmapPixel(state.image, x, y);
+            }
+        }
+        EXPECT_EQ(differing, 0) << "pixels that are not the image's";
+        if (std::ranges::find(state.steps, HoldDown) != state.steps.end()) Release();
+    }
+}
+
+TEST_F(HoverButtonTest, WithTheKeyboardFocusACaptionedButtonLooksAsWithout) {
+    dialog_->m_check.SetFocus();
+    dialog_->m_button.Invalidate(TRUE);
+    Settle();
+    const auto unfocused = Picture(dialog_->m_button);
+    dialog_->m_button.SetFocus();
+    dialog_->m_button.Invalidate(TRUE);
+    Settle();
+    ASSERT_GT(dialog_->m_button.focusedDraws, 0);
+    EXPECT_TRUE(Picture(dialog_->m_button) == unfocused);
 }
 
 TEST_F(HoverButtonTest, ATabIsSizedFromItsNormalImageAndShowsOnlyTheFirst25PressedRows) {

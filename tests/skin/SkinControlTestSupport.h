@@ -33,11 +33,18 @@ inline constexpr int kPlainSlider = 1046;
 inline constexpr UINT kPageBackground = 153;
 inline constexpr UINT kMainBackground = 152;
 
-// A hover button whose flags the tests may read.
+// A hover button whose flags the tests may read, and that counts its draws with the
+// keyboard focus.
 class ProbeButton : public CHoverButton {
   public:
     bool Tracking() const { return m_bTracking != FALSE; }
     bool Hover() const { return m_bHover != FALSE; }
+    int focusedDraws = 0;
+
+    void DrawItem(LPDRAWITEMSTRUCT item) override {
+        if (item != nullptr && (item->itemState & ODS_FOCUS) != 0) ++focusedDraws;
+        CHoverButton::DrawItem(item);
+    }
 };
 
 // A skinned slider that counts its paints.
