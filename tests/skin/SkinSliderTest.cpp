@@ -328,6 +328,7 @@ TEST_F(SkinSliderGrabTest, TheDrawnThumbFollowsThePointerDraggedFromItsEdge) {
     EXPECT_EQ(Slider().GetPos(), 0);
     Release();
     EXPECT_EQ(Slider().GetPos(), 0);
+    EXPECT_TRUE(ThumbShownAt(0)) << "after the release the thumb stays where it was dragged";
 }
 
 TEST_F(SkinSliderGrabTest, HeldDownInTheChannelTheSliderKeepsPaging) {
