@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <span>
 #include <string>
 #include <vector>
@@ -201,6 +202,12 @@ std::string Describe(const RECT& r) {
            std::to_string(r.right) + ", " + std::to_string(r.bottom) + "}";
 }
 
+std::string Hex(DWORD bits) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(bits));
+    return text;
+}
+
 // The text each caption key maps to in the test's caption file.
 std::wstring CaptionFor(const wchar_t* key) {
     return std::wstring(key) + L"!";
@@ -234,10 +241,8 @@ void ExpectPageAsSpecified(const std::vector<Built>& built, const Control (&expe
         } else {
             EXPECT_EQ(Describe(found->place), Describe(control.place));
         }
-        EXPECT_EQ(found->style & look.styleMask, look.style)
-            << std::hex << "style 0x" << found->style;
-        EXPECT_EQ(found->exStyle & look.exStyleMask, look.exStyle)
-            << std::hex << "extended style 0x" << found->exStyle;
+        EXPECT_EQ(Hex(found->style & look.styleMask), Hex(look.style));
+        EXPECT_EQ(Hex(found->exStyle & look.exStyleMask), Hex(look.exStyle));
         if (control.captionKey != nullptr) {
             EXPECT_EQ(found->text, CaptionFor(control.captionKey));
         }
