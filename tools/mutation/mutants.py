@@ -1,0 +1,162 @@
+"""The planted faults of the mutation pass, written down before any is run.
+
+Each mutant is one fault a reviewer would plant: an id, what it means, and its edits, each
+(file, exact old text, new text). The old text must occur exactly once in the file when its
+edit is applied; edits of one mutant apply in order. A mutant with `survives` set is
+expected to outlive the suite, and the text says why.
+"""
+
+from dataclasses import dataclass, field
+
+
+@dataclass(frozen=True)
+class Mutant:
+    id: str
+    means: str
+    edits: tuple
+    survives: str = field(default="")
+
+
+GRAPHIC = "src/pages/CGraphicDlg.cpp"
+SOUND = "src/pages/CSoundDlg.cpp"
+INTERFACE = "src/pages/CInterfaceDlg.cpp"
+GRAPHIC_LAYOUT = "src/pages/GraphicPageLayout.cpp"
+SOUND_LAYOUT = "src/pages/SoundPageLayout.cpp"
+INTERFACE_LAYOUT = "src/pages/InterfacePageLayout.cpp"
+PAGE = "src/pages/CSettingsPage.cpp"
+SLIDER_VALUE = "src/pages/SliderValue.cpp"
+MAIN = "src/app/CConfigDlg.cpp"
+MAIN_LAYOUT = "src/app/DialogLayouts.cpp"
+HOVER = "src/skin/CHoverButton.cpp"
+SLIDER = "src/skin/CSkinSliderCtrl.cpp"
+SLIDER_H = "src/skin/CSkinSliderCtrl.h"
+THUMB = "src/skin/SliderThumb.cpp"
+SURFACE = "src/skin/SkinnedSurface.cpp"
+DEFAULT_INI = "res/CONFIG.INI"
+
+MUTANTS = [
+    # --- page layouts -------------------------------------------------------------------
+    Mutant("graphic-glow-label-moved", "Graphic: the Glow label one unit right",
+           ((GRAPHIC_LAYOUT, 'Label(IDC_GLOW_LABEL, L"Glow", 27, 133',
+             'Label(IDC_GLOW_LABEL, L"Glow", 28, 133'),)),
+    Mutant("interface-helmet-cloak-swapped", "Interface: helmet and mantle boxes swap places",
+           ((INTERFACE_LAYOUT, 'L"Display a war helmet", 155, 139', 'L"Display a war helmet", 155, 162'),
+            (INTERFACE_LAYOUT, 'L"Display a mantle", 155, 162', 'L"Display a mantle", 155, 139'))),
+    Mutant("graphic-high-not-right-aligned", "Graphic: the High label loses SS_RIGHT",
+           ((GRAPHIC_LAYOUT, 'L"High", 103, 165, 32, 8, SS_RIGHT)', 'L"High", 103, 165, 32, 8)'),)),
+    Mutant("sound-effect-title-not-centred", "Sound: the effect title loses SS_CENTER",
+           ((SOUND_LAYOUT, 'L"Effect sounds", kLabel | SS_CENTER', 'L"Effect sounds", kLabel'),)),
+    Mutant("interface-high-not-right-aligned", "Interface: the High label loses WS_EX_RIGHT",
+           ((INTERFACE_LAYOUT, 'L"High", kLabel, WS_EX_RIGHT, 223', 'L"High", kLabel, 0, 223'),)),
+    Mutant("interface-caption-keys-swapped", "Interface: player-name and my-name caption keys swapped",
+           ((INTERFACE, 'L"IDC_iPLAYER_NAME", L"Player name"', 'L"IDC_iMY_NAME", L"Player name"'),
+            (INTERFACE, 'L"IDC_iMY_NAME", L"My name"', 'L"IDC_iPLAYER_NAME", L"My name"'))),
+    Mutant("graphic-caption-key-respelled", "Graphic: the resolution caption key spelled correctly",
+           ((GRAPHIC, 'L"IDC_gRESOLUSION"', 'L"IDC_gRESOLUTION"'),)),
+    # --- main window --------------------------------------------------------------------
+    Mutant("main-ok-moved", "Main window: OK one pixel right",
+           ((MAIN, "m_btnOK.SetSkin(277,", "m_btnOK.SetSkin(278,"),)),
+    Mutant("main-ok-cancel-keys-swapped", "Main window: OK and Cancel caption keys swapped",
+           ((MAIN, 'LoadCaptionText(L"IDOK", L"OK")', 'LoadCaptionText(L"IDTMP", L"OK")'),
+            (MAIN, 'LoadCaptionText(L"IDCANCEL", L"Cancel")', 'LoadCaptionText(L"IDOK", L"Cancel")'),
+            (MAIN, 'LoadCaptionText(L"IDTMP", L"OK")', 'LoadCaptionText(L"IDCANCEL", L"OK")'))),
+    Mutant("main-buttons-no-tabstop", "Main window: the buttons lose WS_TABSTOP",
+           ((MAIN_LAYOUT, "WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW", "WS_VISIBLE | BS_OWNERDRAW"),)),
+    # --- check boxes' keys --------------------------------------------------------------
+    Mutant("interface-name-keys-swapped", "Interface: USER_NAME and MY_NAME boxes swap keys",
+           ((INTERFACE, 'm_bUserName, kUser, L"USER_NAME", 1}', 'm_bUserName, kUser, L"MY_NAME", 1}'),
+            (INTERFACE, 'm_bMyName, kUser, L"MY_NAME", 1}', 'm_bMyName, kUser, L"USER_NAME", 1}'))),
+    Mutant("sound-voice-danger-keys-swapped", "Sound: VOICE_CHAR and DANGER_DETECT boxes swap keys",
+           ((SOUND, '{&CSoundDlg::m_bVoiceChar, L"VOICE_CHAR"}', '{&CSoundDlg::m_bVoiceChar, L"DANGER_DETECT"}'),
+            (SOUND, '{&CSoundDlg::m_bDangerDetect, L"DANGER_DETECT"}', '{&CSoundDlg::m_bDangerDetect, L"VOICE_CHAR"}'))),
+    Mutant("graphic-refusal-keys-swapped", "Graphic: duel and party refusals written to each other's key",
+           ((GRAPHIC, 'L"REJECT_FIGHT", FlagText(m_bRejectFight)', 'L"REJECT_FIGHT", FlagText(m_bRejectParty)'),
+            (GRAPHIC, 'L"REJECT_PARTY", FlagText(m_bRejectParty)', 'L"REJECT_PARTY", FlagText(m_bRejectFight)'))),
+    # --- write order --------------------------------------------------------------------
+    Mutant("interface-writes-reversed", "Interface: its keys written in reverse order",
+           ((INTERFACE,
+             '    save.Write(kUser, L"MOUSE_SENSITIVITY", StoredNumberText(m_sliderSensitivity.GetPos()));\n'
+             '    for (const Switch& entry : kSwitches) {\n'
+             '        save.Write(entry.section, entry.key, FlagText(this->*entry.flag));\n'
+             '    }',
+             '    for (auto it = std::rbegin(kSwitches); it != std::rend(kSwitches); ++it) {\n'
+             '        save.Write(it->section, it->key, FlagText(this->*it->flag));\n'
+             '    }\n'
+             '    save.Write(kUser, L"MOUSE_SENSITIVITY", StoredNumberText(m_sliderSensitivity.GetPos()));'),)),
+    Mutant("sound-volumes-before-switches", "Sound: volumes written before the switches",
+           ((SOUND,
+             '    for (const FlagKey& entry : kFlagKeys)\n'
+             '        save.Write(kSection, entry.key, FlagText(this->*entry.flag));\n'
+             '    for (const VolumeKey& entry : kVolumeKeys) {\n'
+             '        save.Write(kSection, entry.key, StoredNumberText((this->*entry.slider).GetPos()));\n'
+             '    }',
+             '    for (const VolumeKey& entry : kVolumeKeys) {\n'
+             '        save.Write(kSection, entry.key, StoredNumberText((this->*entry.slider).GetPos()));\n'
+             '    }\n'
+             '    for (const FlagKey& entry : kFlagKeys)\n'
+             '        save.Write(kSection, entry.key, FlagText(this->*entry.flag));'),)),
+    Mutant("graphic-saved-after-sound", "Main window: Graphic saved after Sound",
+           ((MAIN, "    m_pGraphicDlg->SaveSettings(save);\n    m_pSoundDlg->SaveSettings(save);",
+             "    m_pSoundDlg->SaveSettings(save);\n    m_pGraphicDlg->SaveSettings(save);"),)),
+    Mutant("sound-interface-saved-swapped", "Main window: Interface saved before Sound",
+           ((MAIN, "    m_pSoundDlg->SaveSettings(save);\n    m_pInterfaceDlg->SaveSettings(save);",
+             "    m_pInterfaceDlg->SaveSettings(save);\n    m_pSoundDlg->SaveSettings(save);"),),
+           survives="the two pages share no section ([SOUND] against [USER]/[VIDEO]) and a new "
+                    "key goes to the end of its own section, so CONFIG.INI comes out byte for "
+                    "byte the same: the order is not observable"),
+    # --- default file -------------------------------------------------------------------
+    Mutant("default-ini-digit", "CONFIG.INI: MINIMAP_POS_X 630 becomes 631 (same length)",
+           ((DEFAULT_INI, "MINIMAP_POS_X=630", "MINIMAP_POS_X=631"),)),
+    # --- default button -----------------------------------------------------------------
+    Mutant("default-resets-visible-page-only", "Default button: only the visible page reset",
+           ((MAIN,
+             "    m_pGraphicDlg->ResetToDefaults();\n"
+             "    m_pSoundDlg->ResetToDefaults();\n"
+             "    m_pInterfaceDlg->ResetToDefaults();",
+             "    for (CSettingsPage* page : {static_cast<CSettingsPage*>(m_pGraphicDlg.get()),\n"
+             "                                static_cast<CSettingsPage*>(m_pSoundDlg.get()),\n"
+             "                                static_cast<CSettingsPage*>(m_pInterfaceDlg.get())}) {\n"
+             "        if (page->IsWindowVisible()) page->ResetToDefaults();\n"
+             "    }"),)),
+    Mutant("interface-shadow-in-video", "Interface: SHADOW read and written in [VIDEO], the game's key",
+           ((INTERFACE, 'm_bShadow, kUser, L"SHADOW", 1}', 'm_bShadow, kVideo, L"SHADOW", 1}'),)),
+    Mutant("graphic-trade-refusal-in-user", "Graphic: REJECT_TRADE written to [USER]",
+           ((GRAPHIC, 'save.Write(kVideo, L"REJECT_TRADE"', 'save.Write(kUser, L"REJECT_TRADE"'),)),
+    # --- no-selection guard -------------------------------------------------------------
+    Mutant("graphic-no-selection-guard-removed", "Graphic: screen size written with no selection",
+           ((GRAPHIC, "    if (DisplayModeList::IsValidIndex(mode)) {\n        save.Write(kVideo, L\"SIZE_X\"",
+             "    {\n        save.Write(kVideo, L\"SIZE_X\""),)),
+    # --- values: defaults, ranges, clamps, writes ----------------------------------------
+    Mutant("interface-hide-damage-default-on", "Interface: HIDE_DAMAGE defaults to TRUE",
+           ((INTERFACE, 'L"HIDE_DAMAGE", 0}', 'L"HIDE_DAMAGE", 1}'),)),
+    Mutant("sound-default-volume-5", "Sound: default volume level 5 instead of 6",
+           ((SOUND, "constexpr int kDefaultVolume = 6000;", "constexpr int kDefaultVolume = 5000;"),)),
+    Mutant("slider-value-clamp-missed", "Stored numbers: the overflow clamp above dropped",
+           ((SLIDER_VALUE, "    if (stored > kHighest) return std::numeric_limits<int>::max();\n", ""),)),
+    Mutant("graphic-gamma-write-dropped", "Graphic: GAMMA never written",
+           ((GRAPHIC, '    save.Write(kVideo, L"GAMMA", std::to_wstring(StoredNumberOf(m_sldBrightness.GetPos())));\n', ""),)),
+    Mutant("graphic-middle-read-as-high", "Graphic: MIDDLE read as HIGH (level word off by one)",
+           ((GRAPHIC, 'if (word == L"MIDDLE") return 1;', 'if (word == L"MIDDLE") return 2;'),)),
+    # --- skin controls ------------------------------------------------------------------
+    Mutant("hover-button-focus-rectangle", "Hover button: a focus rectangle drawn on the focused button",
+           ((HOVER, "    DrawCaption(target, client);\n    target.Detach();",
+             "    DrawCaption(target, client);\n"
+             "    if ((item->itemState & ODS_FOCUS) != 0) target.DrawFocusRect(&client);\n"
+             "    target.Detach();"),)),
+    Mutant("slider-swallows-timer", "Skin slider: WM_TIMER handled and dropped",
+           ((SLIDER, "ON_WM_KEYUP()\n", "ON_WM_KEYUP()\nON_WM_TIMER()\n"),
+            (SLIDER, "void CSkinSliderCtrl::OnKeyUp(UINT, UINT, UINT) {}\n",
+             "void CSkinSliderCtrl::OnKeyUp(UINT, UINT, UINT) {}\nvoid CSkinSliderCtrl::OnTimer(UINT_PTR) {}\n"),
+            (SLIDER_H, "    afx_msg void OnKeyUp(UINT key, UINT repeat, UINT flags);\n",
+             "    afx_msg void OnKeyUp(UINT key, UINT repeat, UINT flags);\n    afx_msg void OnTimer(UINT_PTR id);\n"))),
+    Mutant("slider-thumb-stays-while-held", "Skin slider: while held the thumb is drawn where the press found it",
+           ((SLIDER, "    const int thumbLeft = keldra::skin::SliderThumbLeft(client.right, position, minimum, maximum);",
+             "    static int pressedLeft = 0;\n"
+             "    int thumbLeft = keldra::skin::SliderThumbLeft(client.right, position, minimum, maximum);\n"
+             "    if (m_bMouseDown) thumbLeft = pressedLeft; else pressedLeft = thumbLeft;"),)),
+    Mutant("page-brush-not-deleted", "Pages: the background brush not deleted with the window",
+           ((PAGE, "    CDialog::OnDestroy();\n    SkinnedSurface::Destroy(m_brBack);", "    CDialog::OnDestroy();"),)),
+    Mutant("region-failure-empties-window", "Skinned surface: no outline makes the window empty",
+           ((SURFACE, "    if (outline == nullptr) return;  // the window keeps its full rectangle",
+             "    if (outline == nullptr) outline = CreateRectRgn(0, 0, 0, 0);"),)),
+]
