@@ -17,17 +17,26 @@ constexpr const wchar_t* kNoChooserText =
     L"Start Keldra Settings with the game's folder:\n"
     L"keldra-config /path/to/the/game";
 
+FolderAnswer AskThePortal() {
+    return PortalFolderChooser(kChooserTitle).Ask();
+}
+FolderAnswer AskZenity() {
+    return ProgramFolderChooser::Zenity(kChooserTitle).Ask();
+}
+FolderAnswer AskKdialog() {
+    return ProgramFolderChooser::Kdialog(kChooserTitle).Ask();
+}
+
+// The desktop's own chooser first; the dialog programs where no portal answers.
+constexpr FolderAnswer (*kChoosers[])() = {AskThePortal, AskZenity, AskKdialog};
+
 }  // namespace
 
 std::optional<std::filesystem::path> GameFolderQuestion::Ask() const {
-    using Outcome = FolderAnswer::Outcome;
-    const auto askPortal = [] { return PortalFolderChooser(kChooserTitle).Ask(); };
-    const auto askZenity = [] { return ProgramFolderChooser::Zenity(kChooserTitle).Ask(); };
-    const auto askKdialog = [] { return ProgramFolderChooser::Kdialog(kChooserTitle).Ask(); };
-    for (const auto& ask : {+askPortal, +askZenity, +askKdialog}) {
+    for (const auto ask : kChoosers) {
         FolderAnswer answer = ask();
-        if (answer.outcome == Outcome::Chosen) return std::move(answer.folder);
-        if (answer.outcome == Outcome::Cancelled) return std::nullopt;
+        if (answer.outcome == FolderAnswer::Outcome::Chosen) return std::move(answer.folder);
+        if (answer.outcome == FolderAnswer::Outcome::Cancelled) return std::nullopt;
     }
     ExplainHowToStartWithAFolder();
     return std::nullopt;

@@ -14,6 +14,7 @@ namespace keldra::launch::testing {
 namespace {
 
 constexpr int kReadyTimeoutMs = 10000;
+constexpr int kEndTimeoutMs = 10000;
 
 std::string FirstLine(int fd) {
     std::string line;
@@ -58,10 +59,14 @@ AnnouncingProgram::~AnnouncingProgram() {
 }
 
 bool AnnouncingProgram::WaitForExit() {
-    if (pid_ <= 0) return false;
-    if (waitpid(pid_, nullptr, 0) != pid_) return false;
-    pid_ = -1;
-    return true;
+    for (int tries = 0; pid_ > 0 && tries < kEndTimeoutMs / 10; ++tries) {
+        if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
+            pid_ = -1;
+            return true;
+        }
+        usleep(10 * 1000);
+    }
+    return false;
 }
 
 }  // namespace keldra::launch::testing

@@ -20,7 +20,7 @@ class AnnouncingProgram {
     AnnouncingProgram& operator=(const AnnouncingProgram&) = delete;
 
     const std::string& Announcement() const { return announcement_; }
-    // Waits for the program to end by itself; true when it has.
+    // Waits up to ten seconds for the program to end by itself; true when it has.
     bool WaitForExit();
 
   private:
