@@ -53,6 +53,8 @@ MUTANTS = [
             (INTERFACE, 'L"IDC_iMY_NAME", L"My name"', 'L"IDC_iPLAYER_NAME", L"My name"'))),
     Mutant("graphic-caption-key-respelled", "Graphic: the resolution caption key spelled correctly",
            ((GRAPHIC, 'L"IDC_gRESOLUSION"', 'L"IDC_gRESOLUTION"'),)),
+    Mutant("sound-npc-voice-moved", "Sound: the NPC voice box one unit right",
+           ((SOUND_LAYOUT, 'L"NPC voice", kCheckBox, 0, 155, 234', 'L"NPC voice", kCheckBox, 0, 156, 234'),)),
     # --- main window --------------------------------------------------------------------
     Mutant("main-ok-moved", "Main window: OK one pixel right",
            ((MAIN, "m_btnOK.SetSkin(277,", "m_btnOK.SetSkin(278,"),)),
@@ -62,6 +64,8 @@ MUTANTS = [
             (MAIN, 'LoadCaptionText(L"IDTMP", L"OK")', 'LoadCaptionText(L"IDCANCEL", L"OK")'))),
     Mutant("main-buttons-no-tabstop", "Main window: the buttons lose WS_TABSTOP",
            ((MAIN_LAYOUT, "WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW", "WS_VISIBLE | BS_OWNERDRAW"),)),
+    Mutant("main-pages-one-lower", "Main window: every page placed one pixel lower",
+           ((MAIN, "constexpr int kPageTop = 86;", "constexpr int kPageTop = 87;"),)),
     # --- check boxes' keys --------------------------------------------------------------
     Mutant("interface-name-keys-swapped", "Interface: USER_NAME and MY_NAME boxes swap keys",
            ((INTERFACE, 'm_bUserName, kUser, L"USER_NAME", 1}', 'm_bUserName, kUser, L"MY_NAME", 1}'),
@@ -137,11 +141,23 @@ MUTANTS = [
            ((GRAPHIC, '    save.Write(kVideo, L"GAMMA", std::to_wstring(StoredNumberOf(m_sldBrightness.GetPos())));\n', ""),)),
     Mutant("graphic-middle-read-as-high", "Graphic: MIDDLE read as HIGH (level word off by one)",
            ((GRAPHIC, 'if (word == L"MIDDLE") return 1;', 'if (word == L"MIDDLE") return 2;'),)),
+    Mutant("graphic-glow-range-short", "Graphic: glow and brightness range ends one short",
+           ((GRAPHIC, "constexpr int kGlowMaximum = 4100;", "constexpr int kGlowMaximum = 4099;"),)),
+    Mutant("interface-sensitivity-range-from-1", "Interface: sensitivity range starts at 1",
+           ((INTERFACE, "m_sliderSensitivity.InitRange(0, kSensitivityMaximum, FALSE);",
+             "m_sliderSensitivity.InitRange(1, kSensitivityMaximum, FALSE);"),)),
     # --- skin controls ------------------------------------------------------------------
     Mutant("hover-button-focus-rectangle", "Hover button: a focus rectangle drawn on the focused button",
            ((HOVER, "    DrawCaption(target, client);\n    target.Detach();",
              "    DrawCaption(target, client);\n"
-             "    if ((item->itemState & ODS_FOCUS) != 0) target.DrawFocusRect(&client);\n"
+             "    if ((item->itemState & ODS_FOCUS) != 0) {  // a one-pixel frame 3 pixels in\n"
+             "        const HBRUSH frame = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));\n"
+             "        const RECT edges[] = {{3, 3, client.right - 3, 4},\n"
+             "                              {3, client.bottom - 4, client.right - 3, client.bottom - 3},\n"
+             "                              {3, 3, 4, client.bottom - 3},\n"
+             "                              {client.right - 4, 3, client.right - 3, client.bottom - 3}};\n"
+             "        for (const RECT& edge : edges) ::FillRect(item->hDC, &edge, frame);\n"
+             "    }\n"
              "    target.Detach();"),)),
     Mutant("slider-swallows-timer", "Skin slider: WM_TIMER handled and dropped",
            ((SLIDER, "ON_WM_KEYUP()\n", "ON_WM_KEYUP()\nON_WM_TIMER()\n"),
@@ -159,4 +175,12 @@ MUTANTS = [
     Mutant("region-failure-empties-window", "Skinned surface: no outline makes the window empty",
            ((SURFACE, "    if (outline == nullptr) return;  // the window keeps its full rectangle",
              "    if (outline == nullptr) outline = CreateRectRgn(0, 0, 0, 0);"),)),
+    Mutant("slider-no-repaint-on-drag", "Skin slider: a drag does not repaint the thumb",
+           ((SLIDER, "    if (m_bMouseDown) Invalidate(TRUE);\n", ""),)),
+    Mutant("slider-thumb-bitmap-leaked", "Skin slider: the thumb bitmap never deleted",
+           ((SLIDER, "    delete m_pThumb;\n    m_pThumb = nullptr;\n}", "    m_pThumb = nullptr;\n}"),)),
+    Mutant("hover-image-never-shown", "Hover button: the hover image never chosen",
+           ((HOVER, "    if (m_bHover) return m_bitmapFocus;\n", ""),)),
+    Mutant("thumb-right-pull-back-missed", "Slider thumb: the pull-back at the right end missed",
+           ((THUMB, "    if (left > clientRight - kRightLimit) left -= kPullBack;\n", ""),)),
 ]

@@ -3,7 +3,7 @@
 
 Usage:
     tools/mutation/run-mutation-pass.py [--scratch DIR] [--labels REGEX] [--only ID ...]
-                                        [--fresh] [--jobs N]
+                                        [--fresh] [--jobs N] [--result FILE]
 
 The scratch folder (default /tmp/keldra-mutation) gets the tree of HEAD (git archive; files
 already there are rewritten only where HEAD differs, so a second pass rebuilds little) and
@@ -29,6 +29,7 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 REPO = HERE.parents[1]
+sys.dont_write_bytecode = True  # nothing written next to the script in the repository
 sys.path.insert(0, str(HERE))
 from mutants import MUTANTS  # noqa: E402
 
@@ -151,6 +152,7 @@ def main():
     parser.add_argument("--only", nargs="*", default=[], help="mutant ids to run")
     parser.add_argument("--fresh", action="store_true", help="start from an empty scratch")
     parser.add_argument("--jobs", type=int, default=2)
+    parser.add_argument("--result", help="result file (default <scratch>/mutation-result.txt)")
     args = parser.parse_args()
 
     mutants = [m for m in MUTANTS if not args.only or m.id in args.only]
@@ -159,7 +161,7 @@ def main():
         sys.exit(f"unknown mutant ids: {sorted(unknown)}")
     scratch = Path(args.scratch)
     tree, build = scratch / "tree", scratch / "build"
-    report = scratch / "mutation-result.txt"
+    report = Path(args.result) if args.result else scratch / "mutation-result.txt"
     started = time.time()
 
     print(f"tree: {sync_tree(tree, args.fresh)} files written from HEAD", flush=True)
@@ -186,7 +188,8 @@ def main():
             finally:
                 restore(tree, originals)
             if not built:
-                verdict, by = "NOT BUILT", log.strip().splitlines()[-1:] or ["?"]
+                errors = [line for line in log.splitlines() if "error" in line]
+                verdict, by = "NOT BUILT", (errors or log.strip().splitlines() or ["?"])[:1]
             elif failed:
                 verdict, by = "killed", failed
             else:
