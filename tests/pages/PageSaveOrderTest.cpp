@@ -52,45 +52,9 @@ const std::string kInterfaceVideo = "HELMET=TRUE\r\nCLOAK=TRUE\r\nWEAPONEFF=TRUE
 
 // OK on an empty file: the Graphic page makes [VIDEO] and [USER], the Sound page [SOUND],
 // and the Interface page's keys follow the Graphic page's in the first two.
-const char kEmptyFileAfterOk[] =
-    "[VIDEO]\r\n"
-    "SIZE_X=1024\r\n"
-    "SIZE_Y=768\r\n"
-    "FULLSCREEN=TRUE\r\n"
-    "REJECT_FIGHT=FALSE\r\n"
-    "REJECT_TRADE=FALSE\r\n"
-    "REJECT_PARTY=FALSE\r\n"
-    "GLOW_LEVEL=2\r\n"
-    "GAMMA=2\r\n"
-    "TEXTURE=HIGH\r\n"
-    "RANGE=HIGH\r\n"
-    "HELMET=TRUE\r\n"
-    "CLOAK=TRUE\r\n"
-    "WEAPONEFF=TRUE\r\n"
-    "[USER]\r\n"
-    "USE_FILTER=TRUE\r\n"
-    "MOUSE_SENSITIVITY=3\r\n"
-    "SHADOW=TRUE\r\n"
-    "WATER=FALSE\r\n"
-    "USE_MOUSE=TRUE\r\n"
-    "INV_MOUSE=FALSE\r\n"
-    "INV_MOUSE_UPDOWN=FALSE\r\n"
-    "USER_NAME=TRUE\r\n"
-    "MY_NAME=TRUE\r\n"
-    "MONSTER_NAME=TRUE\r\n"
-    "UI_REOPEN=TRUE\r\n"
-    "SHOW_INTERFACE=TRUE\r\n"
-    "TALK_BALLOON=TRUE\r\n"
-    "WARNING_MSG=TRUE\r\n"
-    "SCREEN_SWING=TRUE\r\n"
-    "HIDE_DAMAGE=FALSE\r\n"
-    "[SOUND]\r\n"
-    "VOICE_CHAR=TRUE\r\n"
-    "VOICE_NPC=TRUE\r\n"
-    "DANGER_DETECT=TRUE\r\n"
-    "VOL_EFFECT=6\r\n"
-    "VOL_BGM=6\r\n"
-    "VOL_WORLD=6\r\n";
+const std::string kEmptyFileAfterOk = "[VIDEO]\r\n" + kGraphicVideo + kInterfaceVideo +
+                                      "[USER]\r\n" + kGraphicUser + kInterfaceUser + "[SOUND]\r\n" +
+                                      kSound;
 
 class PageSaveOrderTest : public PageTest {
   protected:
