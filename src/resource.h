@@ -98,3 +98,6 @@
 #define IDC_BRIGHTNESS_SLIDER 1046
 #define IDC_MAX_FIELD_SLIDER 1047
 #define IDC_DETAIL_SLIDER 1048
+
+// The default CONFIG.INI, written where a game folder has none
+#define IDR_DEFAULT_CONFIG 137
