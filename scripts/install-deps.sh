@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   clang libclang-rt-14-dev clang-format
+  # res/keldra.rc: llvm-rc-14 (llvm-14) with the MinGW-w64 <winresrc.h>
+  llvm-14 mingw-w64-x86-64-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev libfontconfig-dev libpng-dev
   fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei

@@ -9,7 +9,6 @@
 #include "platform/gdi/BmpDecoder.h"
 #include "platform/gdi/FirstWindowPreparation.h"
 #include "platform/gdi/GdiHandles.h"
-#include "platform/kernel/EmbeddedResource.h"
 
 namespace keldra::platform::gdi {
 namespace {
@@ -24,8 +23,11 @@ std::vector<unsigned> SkinBitmapIds() {
 }
 
 std::shared_ptr<Surface> DecodeDirectly(unsigned id) {
-    const EmbeddedResourceRow* row = FindEmbeddedResource(ResourceType::Numeric(2), id);
-    return row != nullptr ? BmpDecoder::Decode(row->Bytes()) : nullptr;
+    const HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(id), RT_BITMAP);
+    const auto* bytes =
+        static_cast<const std::uint8_t*>(LockResource(LoadResource(nullptr, resource)));
+    if (bytes == nullptr) return nullptr;
+    return BmpDecoder::Decode({bytes, static_cast<std::size_t>(SizeofResource(nullptr, resource))});
 }
 
 bool SamePixels(const Surface& a, const Surface& b) {

@@ -3,15 +3,10 @@
 #include <algorithm>
 
 #include "platform/gdi/BmpDecoder.h"
-#include "platform/kernel/EmbeddedResource.h"
+#include "platform/kernel/ProgramResources.h"
+#include "platform/kernel/Resources.h"
 
 namespace keldra::platform::gdi {
-
-namespace {
-
-const ResourceType kBitmap = ResourceType::Numeric(2);  // RT_BITMAP
-
-}  // namespace
 
 BitmapPrefetch& BitmapPrefetch::Instance() {
     static BitmapPrefetch prefetch;
@@ -19,19 +14,20 @@ BitmapPrefetch& BitmapPrefetch::Instance() {
 }
 
 std::shared_ptr<Surface> BitmapPrefetch::Decode(unsigned id) {
-    const EmbeddedResourceRow* row = FindEmbeddedResource(kBitmap, id);
-    return row != nullptr ? BmpDecoder::Decode(row->Bytes()) : nullptr;
+    const HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(id), RT_BITMAP);
+    const auto* bytes =
+        static_cast<const std::uint8_t*>(LockResource(LoadResource(nullptr, resource)));
+    if (bytes == nullptr) return nullptr;
+    return BmpDecoder::Decode({bytes, static_cast<std::size_t>(SizeofResource(nullptr, resource))});
 }
 
 void BitmapPrefetch::PlanAll() {
     const std::lock_guard lock(mutex_);
     if (planned_) return;
     planned_ = true;
-    for (std::size_t i = 0; i < kEmbeddedResourceCount; ++i) {
-        if (kBitmap.Matches(kEmbeddedResourceRows[i])) {
-            waiting_.push_back(kEmbeddedResourceRows[i].id);
-        }
-    }
+    const auto bitmaps =
+        ProgramResources::Instance().CompiledNumbersOf(ResourceName::FromArgument(RT_BITMAP));
+    waiting_.assign(bitmaps.begin(), bitmaps.end());
 }
 
 void BitmapPrefetch::DecodePlanned() {

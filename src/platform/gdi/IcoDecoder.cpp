@@ -1,13 +1,18 @@
 #include "platform/gdi/IcoDecoder.h"
 
+#include <png.h>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+
 namespace keldra::platform::gdi {
 
 namespace {
 
-constexpr std::size_t kDirectorySize = 6;
-constexpr std::size_t kEntrySize = 16;
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr int kMaxSide = 256;
+constexpr std::array<std::uint8_t, 8> kPngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 
 std::uint32_t U32(std::span<const std::uint8_t> b, std::size_t at) {
     return std::uint32_t{b[at]} | std::uint32_t{b[at + 1]} << 8 | std::uint32_t{b[at + 2]} << 16 |
@@ -21,41 +26,48 @@ std::size_t RowBytes(int width, int bitsPerPixel) {
     return (static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) + 31) / 32 * 4;
 }
 
-}  // namespace
-
-std::vector<IconImage> IcoDecoder::Decode(std::span<const std::uint8_t> file) {
-    std::vector<IconImage> images;
-    if (file.size() < kDirectorySize || U16(file, 0) != 0 || U16(file, 2) != 1) return images;
-    const std::size_t count = U16(file, 4);
-    if (kDirectorySize + count * kEntrySize > file.size()) return images;
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t entry = kDirectorySize + i * kEntrySize;
-        const std::size_t size = U32(file, entry + 8);
-        const std::size_t offset = U32(file, entry + 12);
-        if (offset > file.size() || size > file.size() - offset) continue;
-        IconImage image;
-        if (DecodeEntry(file.subspan(offset, size), image)) images.push_back(std::move(image));
-    }
-    return images;
+bool IsPng(std::span<const std::uint8_t> picture) {
+    return picture.size() >= kPngSignature.size() &&
+           std::equal(kPngSignature.begin(), kPngSignature.end(), picture.begin());
 }
 
-bool IcoDecoder::DecodeEntry(std::span<const std::uint8_t> data, IconImage& out) {
+// Frees libpng's reader on every way out.
+class PngImage {
+  public:
+    PngImage() { image_.version = PNG_IMAGE_VERSION; }
+    ~PngImage() { png_image_free(&image_); }
+    PngImage(const PngImage&) = delete;
+    PngImage& operator=(const PngImage&) = delete;
+    png_image& Get() { return image_; }
+
+  private:
+    png_image image_{};
+};
+
+}  // namespace
+
+std::optional<IconImage> IcoDecoder::Decode(std::span<const std::uint8_t> picture) {
+    return IsPng(picture) ? DecodePng(picture) : DecodeDib(picture);
+}
+
+std::optional<IconImage> IcoDecoder::DecodeDib(std::span<const std::uint8_t> data) {
     if (data.size() < kInfoHeaderSize || U32(data, 0) < kInfoHeaderSize ||
         U32(data, 0) > data.size())
-        return false;
+        return std::nullopt;
     const auto width = static_cast<std::int32_t>(U32(data, 4));
     const auto doubledHeight = static_cast<std::int32_t>(U32(data, 8));  // image and mask
     const int bits = U16(data, 14);
-    if (U32(data, 16) != 0 || (bits != 24 && bits != 32)) return false;
+    if (U32(data, 16) != 0 || (bits != 24 && bits != 32)) return std::nullopt;
     if (width <= 0 || width > kMaxSide || doubledHeight <= 0 || doubledHeight / 2 > kMaxSide)
-        return false;
+        return std::nullopt;
     const int height = doubledHeight / 2;
     const std::size_t colourStart = U32(data, 0);
     const std::size_t colourRow = RowBytes(width, bits);
     const std::size_t maskStart = colourStart + colourRow * static_cast<std::size_t>(height);
     const std::size_t maskRow = RowBytes(width, 1);
-    if (maskStart + maskRow * static_cast<std::size_t>(height) > data.size()) return false;
+    if (maskStart + maskRow * static_cast<std::size_t>(height) > data.size()) return std::nullopt;
 
+    IconImage out;
     out.width = width;
     out.height = height;
     out.argb.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
@@ -74,7 +86,26 @@ bool IcoDecoder::DecodeEntry(std::span<const std::uint8_t> data, IconImage& out)
                 alpha << 24 | std::uint32_t{p[2]} << 16 | std::uint32_t{p[1]} << 8 | p[0];
         }
     }
-    return true;
+    return out;
+}
+
+std::optional<IconImage> IcoDecoder::DecodePng(std::span<const std::uint8_t> png) {
+    PngImage reader;
+    png_image& image = reader.Get();
+    if (!png_image_begin_read_from_memory(&image, png.data(), png.size())) return std::nullopt;
+    if (image.width == 0 || image.width > kMaxSide || image.height == 0 ||
+        image.height > kMaxSide) {
+        return std::nullopt;
+    }
+    // Straight BGRA bytes in memory are 0xAARRGGBB words on a little-endian machine.
+    static_assert(std::endian::native == std::endian::little);
+    image.format = PNG_FORMAT_BGRA;
+    IconImage out;
+    out.width = static_cast<int>(image.width);
+    out.height = static_cast<int>(image.height);
+    out.argb.assign(static_cast<std::size_t>(image.width) * image.height, 0);
+    if (!png_image_finish_read(&image, nullptr, out.argb.data(), 0, nullptr)) return std::nullopt;
+    return out;
 }
 
 }  // namespace keldra::platform::gdi

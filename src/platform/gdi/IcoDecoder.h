@@ -1,12 +1,12 @@
-// Reads an .ico file (an icon directory and its images) into icon pictures. Accepts the
-// bitmap images of 24 and 32 bits per pixel with their AND masks; other entries (PNG-packed
-// or palette images) are passed over. Every size and offset is checked against the bytes
-// given, so a damaged file yields fewer pictures or none, never a read outside the file.
+// Reads one picture of an icon (an RT_ICON resource): a DIB of 24 or 32 bits per pixel
+// stored with its AND mask (the header's height counts both), or a PNG image. Other
+// pictures (palette images) are refused. Every size and offset is checked against the bytes
+// given, so a damaged picture is refused, never read outside its bytes.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
-#include <vector>
 
 #include "platform/gdi/IconImage.h"
 
@@ -14,11 +14,11 @@ namespace keldra::platform::gdi {
 
 class IcoDecoder {
   public:
-    // The file's pictures in directory order; empty when the file is no icon file.
-    static std::vector<IconImage> Decode(std::span<const std::uint8_t> file);
+    static std::optional<IconImage> Decode(std::span<const std::uint8_t> picture);
 
   private:
-    static bool DecodeEntry(std::span<const std::uint8_t> image, IconImage& out);
+    static std::optional<IconImage> DecodeDib(std::span<const std::uint8_t> dib);
+    static std::optional<IconImage> DecodePng(std::span<const std::uint8_t> png);
 };
 
 }  // namespace keldra::platform::gdi

@@ -1,38 +1,38 @@
 #include "platform/kernel/Resources.h"
 
-#include "platform/kernel/EmbeddedResource.h"
+#include "platform/kernel/ProgramResources.h"
 
-using keldra::platform::EmbeddedResourceRow;
-using keldra::platform::ResourceType;
+using keldra::platform::ProgramResources;
+using keldra::platform::ResourceEntry;
+using keldra::platform::ResourceName;
 
 namespace {
 
-const EmbeddedResourceRow* RowOf(HRSRC resource) {
-    return reinterpret_cast<const EmbeddedResourceRow*>(resource);
+const ResourceEntry* EntryOf(HRSRC resource) {
+    return reinterpret_cast<const ResourceEntry*>(resource);
 }
+
+// Where an empty resource's bytes "are": loading it still succeeds, as on the platform.
+const unsigned char kNoBytes[1] = {};
 
 }  // namespace
 
 HRSRC FindResourceW(HMODULE, LPCWSTR name, LPCWSTR type) {
-    // Only numbered resources exist in this program; a named resource is never found.
-    if (name == nullptr || type == nullptr || !IS_INTRESOURCE(name)) return nullptr;
-    const auto id = static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(name));
-    const auto wanted =
-        IS_INTRESOURCE(type)
-            ? ResourceType::Numeric(static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(type)))
-            : ResourceType::Named(type);
-    const EmbeddedResourceRow* row = keldra::platform::FindEmbeddedResource(wanted, id);
-    return reinterpret_cast<HRSRC>(const_cast<EmbeddedResourceRow*>(row));
+    if (name == nullptr || type == nullptr) return nullptr;
+    const ResourceEntry* entry = ProgramResources::Instance().Find(
+        ResourceName::FromArgument(type), ResourceName::FromArgument(name));
+    return reinterpret_cast<HRSRC>(const_cast<ResourceEntry*>(entry));
 }
 
 HGLOBAL LoadResource(HMODULE, HRSRC resource) {
     if (resource == nullptr) return nullptr;
-    return const_cast<unsigned char*>(RowOf(resource)->begin);
+    const auto data = EntryOf(resource)->data;
+    return const_cast<unsigned char*>(data.empty() ? kNoBytes : data.data());
 }
 
 DWORD SizeofResource(HMODULE, HRSRC resource) {
     if (resource == nullptr) return 0;
-    return static_cast<DWORD>(RowOf(resource)->Bytes().size());
+    return static_cast<DWORD>(EntryOf(resource)->data.size());
 }
 
 // Resources are read-only and always resident, so "locking" just hands out the bytes.

@@ -1,9 +1,22 @@
 #include "platform/user/IconTable.h"
 
 #include "platform/gdi/IcoDecoder.h"
+#include "platform/gdi/IconGroup.h"
 #include "platform/kernel/Resources.h"
 
 namespace keldra::platform::user {
+
+namespace {
+
+std::span<const std::uint8_t> ResourceBytes(LPCWSTR name, LPCWSTR type) {
+    const HRSRC resource = FindResourceW(nullptr, name, type);
+    const auto* bytes =
+        static_cast<const std::uint8_t*>(LockResource(LoadResource(nullptr, resource)));
+    if (bytes == nullptr) return {};
+    return {bytes, static_cast<std::size_t>(SizeofResource(nullptr, resource))};
+}
+
+}  // namespace
 
 IconTable& IconTable::Instance() {
     static IconTable table;
@@ -12,17 +25,25 @@ IconTable& IconTable::Instance() {
 
 HICON IconTable::LoadShared(unsigned id) {
     if (const auto it = byId_.find(id); it != byId_.end()) return it->second;
-    HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(id), RT_GROUP_ICON);
-    const auto* bytes =
-        static_cast<const std::uint8_t*>(LockResource(LoadResource(nullptr, resource)));
-    if (bytes == nullptr) return nullptr;
-    auto pictures = gdi::IcoDecoder::Decode({bytes, SizeofResource(nullptr, resource)});
+    std::vector<gdi::IconImage> pictures = LoadPictures(id);
     if (pictures.empty()) return nullptr;
     const HICON icon = reinterpret_cast<HICON>(next_++);
     pictures_.emplace(icon,
                       std::make_shared<const std::vector<gdi::IconImage>>(std::move(pictures)));
     byId_.emplace(id, icon);
     return icon;
+}
+
+std::vector<gdi::IconImage> IconTable::LoadPictures(unsigned groupId) {
+    std::vector<gdi::IconImage> pictures;
+    const auto group = ResourceBytes(MAKEINTRESOURCEW(groupId), RT_GROUP_ICON);
+    for (const gdi::IconGroupEntry& entry : gdi::IconGroup::Read(group)) {
+        // A picture that is missing or cannot be read is passed over, as the rest still are.
+        auto picture =
+            gdi::IcoDecoder::Decode(ResourceBytes(MAKEINTRESOURCEW(entry.iconId), RT_ICON));
+        if (picture) pictures.push_back(*std::move(picture));
+    }
+    return pictures;
 }
 
 IconPictures IconTable::Find(HICON icon) const {

@@ -1,6 +1,7 @@
 // The icons of the window layer: each handle names the decoded pictures of one icon
-// resource. Icons loaded from the program's resources are shared, as the platform shares
-// them: loading the same id again gives the same handle.
+// resource, an icon group (RT_GROUP_ICON) whose entries name its pictures (RT_ICON), all
+// of them kept in group order. Icons loaded from the program's resources are shared, as the
+// platform shares them: loading the same id again gives the same handle.
 #pragma once
 
 #include <map>
@@ -24,6 +25,8 @@ class IconTable {
     IconPictures Find(HICON icon) const;
 
   private:
+    static std::vector<gdi::IconImage> LoadPictures(unsigned groupId);
+
     std::map<unsigned, HICON> byId_;
     std::map<HICON, IconPictures> pictures_;
     std::uintptr_t next_ = 0x70000;
