@@ -4,13 +4,14 @@
 
 #include <cerrno>
 
+#include "resource.h"
 #include "settings/AtomicFileWriter.h"
 #include "settings/NativePath.h"
 
 namespace keldra::settings {
 
 std::string_view DefaultSettingsFile::Bytes() {
-    HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(kResourceId), L"ini");
+    HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_DEFAULT_CONFIG), L"ini");
     HGLOBAL loaded = LoadResource(nullptr, resource);
     const auto* data = static_cast<const char*>(LockResource(loaded));
     if (data == nullptr) return {};
