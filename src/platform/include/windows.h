@@ -5,6 +5,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/kernel/Files.h"
+#include "platform/kernel/ProcessStart.h"
 #include "platform/kernel/Resources.h"
 #include "platform/kernel/WinTypes.h"
 #include "platform/user/User.h"

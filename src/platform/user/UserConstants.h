@@ -108,6 +108,7 @@
 #define SW_MINIMIZE 6
 #define SW_SHOWNA 8
 #define SW_RESTORE 9
+#define SW_SHOWDEFAULT 10
 
 // SetWindowPos.
 #define HWND_TOP (reinterpret_cast<HWND>(0))
