@@ -1,6 +1,7 @@
 #include "platform/user/WindowManager.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/user/User.h"
 
@@ -16,6 +17,14 @@ WindowManager::WindowManager() : painter_(*this), placement_(*this), input_(*thi
 void WindowManager::SetHost(host::Host* host) {
     host_ = host;
     if (host_ != nullptr) host_->Attach(&input_);
+}
+
+host::Host* WindowManager::OpenHost() {
+    if (host_ == nullptr && hostOpener_) {
+        const HostOpener opener = std::exchange(hostOpener_, nullptr);
+        SetHost(opener());
+    }
+    return host_;
 }
 
 Window* WindowManager::Find(HWND handle) const {
@@ -52,6 +61,7 @@ HWND WindowManager::Create(const CreateParams& params) {
     const bool child = (params.style & WS_CHILD) != 0;
     if (child && Find(params.parent) == nullptr) return nullptr;
     if (params.parent != nullptr && Find(params.parent) == nullptr) return nullptr;
+    if (!child) OpenHost();  // the desktop is reached before the first window that shows on it
 
     auto window = std::make_unique<Window>();
     window->handle = NewHandle();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -39,10 +40,19 @@ class WindowManager {
     // The host that shows top-level windows and delivers input; nullptr for none.
     void SetHost(host::Host* host);
     host::Host* Host() const { return host_; }
+    // Reaches the desktop only when the program first needs it, so that a program that ends
+    // before showing anything never touches it: OpenHost() calls `opener` once, when no host
+    // is set, and sets what it returns (nullptr: none, and it is not asked again). The first
+    // top-level window and the first look at the screen's size (to place a window) open it.
+    // An empty opener drops a waiting one.
+    using HostOpener = std::function<host::Host*()>;
+    void SetHostOpener(HostOpener opener) { hostOpener_ = std::move(opener); }
+    host::Host* OpenHost();
     std::uint64_t Now() const { return host_ != nullptr ? host_->Now() : 0; }
     // The host's screen; without a host, the size a headless host starts with.
-    Rect ScreenRect() const {
-        return host_ != nullptr ? host_->ScreenRect() : Rect{0, 0, 1920, 1080};
+    Rect ScreenRect() {
+        host::Host* host = OpenHost();
+        return host != nullptr ? host->ScreenRect() : Rect{0, 0, 1920, 1080};
     }
 
     Window* Find(HWND handle) const;
@@ -95,6 +105,7 @@ class WindowManager {
     std::vector<HWND> topLevels_;  // z-order, topmost first
     std::uintptr_t nextHandle_ = 0x10000;
     host::Host* host_ = nullptr;
+    HostOpener hostOpener_;
     HWND focus_ = nullptr;
     HWND active_ = nullptr;
     HWND capture_ = nullptr;
