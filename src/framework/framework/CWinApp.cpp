@@ -41,9 +41,12 @@ CWnd* AfxGetMainWnd() {
     return g_application != nullptr ? g_application->m_pMainWnd : nullptr;
 }
 
-int AfxWinMain() {
+int AfxWinMain(HINSTANCE instance, HINSTANCE, LPTSTR commandLine, int showCommand) {
     CWinApp* application = AfxGetApp();
     if (application == nullptr) return -1;
+    application->m_hInstance = instance;
+    application->m_lpCmdLine = commandLine;
+    application->m_nCmdShow = showCommand;
     if (!application->InitInstance()) return application->ExitInstance();
     return application->Run();
 }

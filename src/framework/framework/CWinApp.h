@@ -21,11 +21,17 @@ class CWinApp : public CCmdTarget {
 
     CWnd* m_pMainWnd = nullptr;
     LPCTSTR m_pszAppName;
+    // What the program was started with, as AfxWinMain received it.
+    HINSTANCE m_hInstance = nullptr;
+    LPTSTR m_lpCmdLine = nullptr;
+    int m_nCmdShow = SW_SHOWDEFAULT;
 };
 
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
-// The framework's start-up: the program's main() returns what this returns.
-int AfxWinMain();
+// The framework's start-up, called by the program's entry (wWinMain) with its arguments:
+// runs the application object; the process ends with what this returns.
+int AfxWinMain(HINSTANCE instance = nullptr, HINSTANCE previous = nullptr,
+               LPTSTR commandLine = nullptr, int showCommand = SW_SHOWDEFAULT);
 // The program asks for embedded-control support at start; it hosts no such controls.
 void AfxEnableControlContainer();
