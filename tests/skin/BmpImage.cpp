@@ -6,7 +6,6 @@ namespace keldra::test {
 
 namespace {
 
-constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;
 
 std::uint32_t U32(std::span<const std::uint8_t> b, std::size_t at) {
@@ -20,24 +19,26 @@ std::uint16_t U16(std::span<const std::uint8_t> b, std::size_t at) {
 
 }  // namespace
 
-std::optional<BmpImage> BmpImage::Parse(std::span<const std::uint8_t> file) {
-    if (file.size() < kFileHeaderSize + kInfoHeaderSize) return std::nullopt;
-    if (file[0] != 'B' || file[1] != 'M') return std::nullopt;
-    if (U32(file, 2) != file.size() || U32(file, 14) != kInfoHeaderSize) return std::nullopt;
+std::optional<BmpImage> BmpImage::Parse(std::span<const std::uint8_t> dib) {
+    if (dib.size() < kInfoHeaderSize || U32(dib, 0) != kInfoHeaderSize) return std::nullopt;
     BmpImage image;
-    image.file_ = file;
-    image.pixelOffset_ = U32(file, 10);
-    image.width_ = static_cast<std::int32_t>(U32(file, 18));
-    image.storedHeight_ = static_cast<std::int32_t>(U32(file, 22));
-    image.planes_ = U16(file, 26);
-    image.bitsPerPixel_ = U16(file, 28);
-    image.compression_ = U32(file, 30);
+    image.file_ = dib;
+    image.width_ = static_cast<std::int32_t>(U32(dib, 4));
+    image.storedHeight_ = static_cast<std::int32_t>(U32(dib, 8));
+    image.planes_ = U16(dib, 12);
+    image.bitsPerPixel_ = U16(dib, 14);
+    image.compression_ = U32(dib, 16);
     if (image.width_ <= 0 || image.storedHeight_ == 0 || image.bitsPerPixel_ == 0)
         return std::nullopt;
+    // Palette images carry their colour table between the header and the pixels.
+    const std::size_t coloursUsed = U32(dib, 32);
+    const std::size_t colours = image.bitsPerPixel_ <= 8 && coloursUsed == 0
+                                    ? std::size_t{1} << image.bitsPerPixel_
+                                    : coloursUsed;
+    if (colours > (dib.size() - kInfoHeaderSize) / 4) return std::nullopt;
+    image.pixelOffset_ = kInfoHeaderSize + 4 * colours;
     image.stride_ = (std::size_t(image.width_) * image.bitsPerPixel_ + 31) / 32 * 4;
-    if (image.pixelOffset_ < kFileHeaderSize + kInfoHeaderSize ||
-        image.pixelOffset_ > file.size() ||
-        (file.size() - image.pixelOffset_) / image.stride_ < std::size_t(image.Height())) {
+    if ((dib.size() - image.pixelOffset_) / image.stride_ < std::size_t(image.Height())) {
         return std::nullopt;
     }
     return image;

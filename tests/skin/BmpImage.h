@@ -1,5 +1,7 @@
-// A strict reader of the skin's .bmp files for the tests: the headers as stored, and the
-// pixels of 24-bit uncompressed images, every read checked against the bytes given.
+// A strict reader of the skin's bitmaps for the tests, as the program holds them (compiled
+// RT_BITMAP resources: packed DIBs, the .bmp file without its file header): the header as
+// stored, and the pixels of 24-bit uncompressed images, every read checked against the
+// bytes given.
 #pragma once
 
 #include <cstdint>
@@ -17,9 +19,9 @@ struct Rgb {
 
 class BmpImage {
   public:
-    // Nothing when the bytes are not a whole .bmp file with a 40-byte info header, or
-    // the pixel rows do not fit inside them.
-    static std::optional<BmpImage> Parse(std::span<const std::uint8_t> file);
+    // Nothing when the bytes do not start with a 40-byte info header, or the pixel rows
+    // (each padded to a DWORD) do not fit inside them.
+    static std::optional<BmpImage> Parse(std::span<const std::uint8_t> dib);
 
     std::int32_t Width() const { return width_; }
     std::int32_t StoredHeight() const { return storedHeight_; }  // positive: bottom-up

@@ -21,7 +21,7 @@ TEST_P(SkinBitmapFormat, IsEmbeddedWithItsSizeAsUncompressedBottomUp24Bit) {
     const auto bytes = SkinResource::Bytes(entry.id, RT_BITMAP);
     ASSERT_FALSE(bytes.empty()) << "bitmap " << entry.id << " is not embedded";
     const auto image = BmpImage::Parse(bytes);
-    ASSERT_TRUE(image.has_value()) << "bitmap " << entry.id << " is not a whole .bmp file";
+    ASSERT_TRUE(image.has_value()) << "bitmap " << entry.id << " is not a whole DIB";
     EXPECT_EQ(image->Width(), entry.width);
     EXPECT_EQ(image->StoredHeight(), entry.height) << "height must be positive (bottom-up)";
     EXPECT_EQ(image->Planes(), 1);

@@ -1,5 +1,5 @@
-// The window icon (group icon 128) is embedded as a whole .ico file holding 16, 32 and
-// 48 pixel images: 32-bit BGRA with an AND mask that agrees with the alpha channel.
+// The window icon (group icon 128) names 16, 32 and 48 pixel pictures (RT_ICON resources):
+// 32-bit BGRA with an AND mask that agrees with the alpha channel.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -11,7 +11,7 @@ namespace keldra::test {
 namespace {
 
 constexpr std::size_t kDirectorySize = 6;
-constexpr std::size_t kEntrySize = 16;
+constexpr std::size_t kEntrySize = 14;  // GRPICONDIRENTRY
 constexpr std::size_t kInfoHeaderSize = 40;
 
 std::uint32_t U32(std::span<const std::uint8_t> b, std::size_t at) {
@@ -23,12 +23,12 @@ std::uint16_t U16(std::span<const std::uint8_t> b, std::size_t at) {
     return std::uint16_t(b[at] | b[at + 1] << 8);
 }
 
-std::span<const std::uint8_t> IconFile() {
+std::span<const std::uint8_t> IconGroup() {
     return SkinResource::Bytes(128, RT_GROUP_ICON);
 }
 
-TEST(AppIcon, IsAnIconDirectoryOfThreeImages) {
-    const auto ico = IconFile();
+TEST(AppIcon, IsAnIconGroupOfThreeImages) {
+    const auto ico = IconGroup();
     ASSERT_GE(ico.size(), kDirectorySize + 3 * kEntrySize);
     EXPECT_EQ(U16(ico, 0), 0);  // reserved
     EXPECT_EQ(U16(ico, 2), 1);  // 1 = icon, 2 = cursor
@@ -40,7 +40,7 @@ class AppIconImage : public ::testing::TestWithParam<int> {};
 // Finds the directory entry of one size and checks the image it points at.
 TEST_P(AppIconImage, Is32BitWithAMaskThatMatchesItsAlpha) {
     const int size = GetParam();
-    const auto ico = IconFile();
+    const auto ico = IconGroup();
     ASSERT_GE(ico.size(), kDirectorySize);
     const std::size_t count = U16(ico, 4);
     ASSERT_GE(ico.size(), kDirectorySize + count * kEntrySize);
@@ -50,11 +50,8 @@ TEST_P(AppIconImage, Is32BitWithAMaskThatMatchesItsAlpha) {
         if (ico[entry] != size || ico[entry + 1] != size) continue;
         EXPECT_EQ(U16(ico, entry + 4), 1);   // planes
         EXPECT_EQ(U16(ico, entry + 6), 32);  // bits per pixel
-        const std::size_t bytes = U32(ico, entry + 8);
-        const std::size_t offset = U32(ico, entry + 12);
-        ASSERT_LE(offset, ico.size());
-        ASSERT_LE(bytes, ico.size() - offset);
-        image = ico.subspan(offset, bytes);
+        image = SkinResource::Bytes(U16(ico, entry + 12), RT_ICON);
+        EXPECT_EQ(U32(ico, entry + 8), image.size());
     }
     ASSERT_FALSE(image.empty()) << "no " << size << " pixel image";
 
