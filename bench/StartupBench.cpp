@@ -7,7 +7,6 @@
 #include <filesystem>
 
 #include "app/CConfigApp.h"
-#include "app/DialogLayouts.h"
 #include "platform/host/HeadlessHost.h"
 #include "platform/user/WindowManager.h"
 #include "settings/DefaultSettingsFile.h"
@@ -42,7 +41,6 @@ class GameFolder {
 
 void BM_EditorToFirstFrame(benchmark::State& state) {
     GameFolder game;
-    keldra::app::RegisterDialogLayouts();
     for (auto _ : state) {
         HeadlessHost host;
         WindowManager::Instance().SetHost(&host);

@@ -7,7 +7,6 @@
 
 #include "app/CConfigDlg.h"
 #include "app/ConfigStart.h"
-#include "app/DialogLayouts.h"
 
 namespace {
 
@@ -36,7 +35,6 @@ int CConfigApp::ExitInstance() {
 }
 
 void CConfigApp::RunMainWindow() {
-    keldra::app::RegisterDialogLayouts();
     CConfigDlg dialog;
     m_pMainWnd = &dialog;
     m_nModalResult = dialog.DoModal();

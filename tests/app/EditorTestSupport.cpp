@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "app/DialogLayouts.h"
 #include "platform/user/WindowManager.h"
 
 CConfigApp theApp;
@@ -14,7 +13,6 @@ namespace keldra::app::testing {
 EditorTest::EditorTest() : previousFolder_(std::filesystem::current_path().string()) {
     std::filesystem::current_path(folder_.Path());  // the editor works in the current folder
     platform::user::WindowManager::Instance().SetHost(&host_);
-    RegisterDialogLayouts();
 }
 
 EditorTest::~EditorTest() {

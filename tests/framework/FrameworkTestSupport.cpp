@@ -1,6 +1,7 @@
 #include "FrameworkTestSupport.h"
 
 #include "platform/user/WindowManager.h"
+#include "support/DialogTemplateBytes.h"
 
 namespace keldra::framework::testing {
 
@@ -116,7 +117,6 @@ FrameworkTest::FrameworkTest() {
 }
 
 FrameworkTest::~FrameworkTest() {
-    for (WORD id : layouts_) platform::user::DialogTemplateRegistry::Instance().Unregister(id);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT) {
     }
@@ -127,8 +127,9 @@ FrameworkTest::~FrameworkTest() {
 }
 
 void FrameworkTest::RegisterLayout(WORD id, const DialogTemplate& layout) {
-    platform::user::DialogTemplateRegistry::Instance().Register(id, layout);
-    layouts_.push_back(id);
+    const keldra::testing::DialogTemplateBytes bytes(layout);
+    layouts_.push_back(std::make_unique<platform::ScopedResource>(
+        RT_DIALOG, id, std::vector<std::uint8_t>(bytes.Bytes().begin(), bytes.Bytes().end())));
 }
 
 DialogItemTemplate FrameworkTest::Control(const wchar_t* className, int id, short x, short y,

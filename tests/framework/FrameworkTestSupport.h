@@ -1,7 +1,7 @@
 // A headless host and small control window classes of the tests' own for the framework
 // tests: a check box that keeps its state, a label that asks its parent for colours when it
 // paints, an owner-drawn button that asks its parent to draw it, and a slider that keeps
-// what it is told. Layouts are registered under test ids and removed afterwards.
+// what it is told. Layouts become dialog resources under test ids for the test's length.
 #pragma once
 
 #include <afxcmn.h>
@@ -10,9 +10,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "platform/host/HeadlessHost.h"
-#include "platform/user/DialogTemplateRegistry.h"
+#include "platform/kernel/ScopedResource.h"
+#include "platform/user/DialogTemplate.h"
 
 namespace keldra::framework::testing {
 
@@ -40,7 +43,7 @@ class FrameworkTest : public ::testing::Test {
     platform::host::HeadlessHost host_;
 
   private:
-    std::vector<WORD> layouts_;
+    std::vector<std::unique_ptr<platform::ScopedResource>> layouts_;
 };
 
 }  // namespace keldra::framework::testing

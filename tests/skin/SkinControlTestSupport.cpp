@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <map>
 
-#include "platform/user/DialogTemplateRegistry.h"
 #include "platform/user/WindowManager.h"
+#include "support/DialogTemplateBytes.h"
 
 namespace keldra::skin::testing {
 
@@ -108,20 +108,27 @@ void SkinnedTestDialog::OnDestroy() {
     SkinnedSurface::Destroy(m_brBack);
 }
 
-SkinControlTest::SkinControlTest() {
+namespace {
+
+std::vector<std::uint8_t> TemplateOf(const DialogTemplate& layout) {
+    const keldra::testing::DialogTemplateBytes bytes(layout);
+    return {bytes.Bytes().begin(), bytes.Bytes().end()};
+}
+
+}  // namespace
+
+SkinControlTest::SkinControlTest()
+    : skinLayout_(RT_DIALOG, kSkinLayout, TemplateOf(SkinLayout())),
+      pageLayout_(RT_DIALOG, kPageLayout, TemplateOf(PageLayout())) {
     platform::user::WindowManager::Instance().SetHost(&host_);
     InitCommonControls();
     WNDCLASSW panel{};
     panel.lpfnWndProc = &PanelProcedure;
     panel.lpszClassName = kPanelClass;
     RegisterClassW(&panel);
-    platform::user::DialogTemplateRegistry::Instance().Register(kSkinLayout, SkinLayout());
-    platform::user::DialogTemplateRegistry::Instance().Register(kPageLayout, PageLayout());
 }
 
 SkinControlTest::~SkinControlTest() {
-    platform::user::DialogTemplateRegistry::Instance().Unregister(kSkinLayout);
-    platform::user::DialogTemplateRegistry::Instance().Unregister(kPageLayout);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT) {
     }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/host/HeadlessHost.h"
+#include "platform/kernel/ScopedResource.h"
 #include "platform/user/DialogTemplate.h"
 #include "skin/CHoverButton.h"
 #include "skin/CSkinSliderCtrl.h"
@@ -116,6 +117,11 @@ class SkinControlTest : public ::testing::Test {
 
     platform::host::HeadlessHost host_;
     HWND topLevel_ = nullptr;
+
+  private:
+    // The test's two layouts as dialog resources while it runs.
+    platform::ScopedResource skinLayout_;
+    platform::ScopedResource pageLayout_;
 };
 
 // A pixel of one of the program's bitmaps.

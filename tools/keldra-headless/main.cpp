@@ -8,7 +8,6 @@
 #include "HeadlessRunner.h"
 #include "HeadlessScript.h"
 #include "app/CConfigApp.h"
-#include "app/DialogLayouts.h"
 #include "launch/FolderArgument.h"
 #include "platform/user/WindowManager.h"
 
@@ -44,7 +43,6 @@ std::optional<std::vector<ScriptCommand>> ReadScript(const std::filesystem::path
 int Play(const std::vector<ScriptCommand>& commands) {
     keldra::platform::host::HeadlessHost host;
     keldra::platform::user::WindowManager::Instance().SetHost(&host);
-    keldra::app::RegisterDialogLayouts();
     keldra::headless::HeadlessRunner runner(host, theApp, std::cout);
     runner.Queue(commands);
     AfxWinMain();

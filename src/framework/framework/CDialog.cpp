@@ -34,21 +34,38 @@ HWND HandleOf(const CWnd* window) {
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
 
+// Templates live in the program's own resources; as with every Windows framework, the dialog
+// finds its own and hands the platform the template rather than the id.
+LPCDLGTEMPLATE CDialog::FindTemplate(UINT templateId) {
+    const HRSRC resource = ::FindResourceW(nullptr, MAKEINTRESOURCEW(templateId), RT_DIALOG);
+    if (resource == nullptr) return nullptr;
+    return static_cast<LPCDLGTEMPLATE>(::LockResource(::LoadResource(nullptr, resource)));
+}
+
 BOOL CDialog::Create(UINT templateId, CWnd* parent) {
     if (m_hWnd != nullptr) return FALSE;
     m_nIDTemplate = templateId;
+    const LPCDLGTEMPLATE dialogTemplate = FindTemplate(templateId);
+    if (dialogTemplate == nullptr) return FALSE;
+    return CreateIndirect(dialogTemplate, parent);
+}
+
+BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE dialogTemplate, CWnd* parent) {
+    if (m_hWnd != nullptr || dialogTemplate == nullptr) return FALSE;
     m_pParentWnd = parent;
     CreationScope scope(this);
-    const HWND window = ::CreateDialogParamW(nullptr, MAKEINTRESOURCEW(templateId),
-                                             HandleOf(parent), &CDialog::AfxDlgProc, 0);
+    const HWND window = ::CreateDialogIndirectParamW(nullptr, dialogTemplate, HandleOf(parent),
+                                                     &CDialog::AfxDlgProc, 0);
     return window != nullptr && m_hWnd == window;
 }
 
 INT_PTR CDialog::DoModal() {
     if (m_hWnd != nullptr) return -1;
+    const LPCDLGTEMPLATE dialogTemplate = FindTemplate(m_nIDTemplate);
+    if (dialogTemplate == nullptr) return -1;
     CreationScope scope(this);
-    return ::DialogBoxParamW(nullptr, MAKEINTRESOURCEW(m_nIDTemplate), HandleOf(m_pParentWnd),
-                             &CDialog::AfxDlgProc, 0);
+    return ::DialogBoxIndirectParamW(nullptr, dialogTemplate, HandleOf(m_pParentWnd),
+                                     &CDialog::AfxDlgProc, 0);
 }
 
 void CDialog::EndDialog(int result) {

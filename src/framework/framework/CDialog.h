@@ -1,5 +1,6 @@
-// A dialog made from a registered layout, as a child window inside a parent (Create) or as
-// a modal run (DoModal), with OnInitDialog, OnOK, OnCancel and data exchange.
+// A dialog made from the program's dialog resource of its id, as a child window inside a
+// parent (Create) or as a modal run (DoModal), with OnInitDialog, OnOK, OnCancel and data
+// exchange. CreateIndirect takes a template the caller holds in memory instead.
 #pragma once
 
 #include "framework/CWnd.h"
@@ -11,6 +12,7 @@ class CDialog : public CWnd {
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
 
     BOOL Create(UINT templateId, CWnd* parent = nullptr);
+    BOOL CreateIndirect(LPCDLGTEMPLATE dialogTemplate, CWnd* parent = nullptr);
     virtual INT_PTR DoModal();
     void EndDialog(int result);
 
@@ -33,4 +35,6 @@ class CDialog : public CWnd {
 
   private:
     void AttachAsCreated(HWND window);
+    // The template of the dialog resource id, or nullptr when the program has none.
+    static LPCDLGTEMPLATE FindTemplate(UINT templateId);
 };

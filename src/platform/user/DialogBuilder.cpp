@@ -27,9 +27,12 @@ HWND DialogBuilder::Build(const DialogTemplate& layout, HWND parent, DLGPROC pro
     // A dialog inside another one takes part in its parent's keyboard navigation.
     if (layout.style & DS_CONTROL) exStyle |= WS_EX_CONTROLPARENT;
     const gdi::Rect rect = PlaceDialog(layout, parent);
-    const HWND dialog = CreateWindowExW(
-        exStyle, WC_DIALOG, layout.caption.c_str(), layout.style & ~static_cast<DWORD>(WS_VISIBLE),
-        rect.left, rect.top, rect.Width(), rect.Height(), parent, nullptr, nullptr, nullptr);
+    // A template may name a window class of its own for the dialog.
+    const LPCWSTR windowClass = layout.className.empty() ? WC_DIALOG : layout.className.c_str();
+    const HWND dialog =
+        CreateWindowExW(exStyle, windowClass, layout.caption.c_str(),
+                        layout.style & ~static_cast<DWORD>(WS_VISIBLE), rect.left, rect.top,
+                        rect.Width(), rect.Height(), parent, nullptr, nullptr, nullptr);
     if (dialog == nullptr) return nullptr;
     // As on the platform, the dialog procedure hears nothing of the window's creation; its
     // first messages are WM_SETFONT and WM_INITDIALOG.
@@ -69,7 +72,8 @@ gdi::Rect DialogBuilder::PlaceDialog(const DialogTemplate& layout, HWND parent) 
 HFONT DialogBuilder::MakeFont(const DialogTemplate& layout) {
     LOGFONTW font{};
     font.lfHeight = -MulDiv(layout.pointSize, kPixelsPerInch, kPointsPerInch);
-    font.lfWeight = FW_NORMAL;
+    font.lfWeight = layout.fontWeight;
+    font.lfItalic = layout.italic ? TRUE : FALSE;
     const std::size_t length = std::min<std::size_t>(layout.fontName.size(), LF_FACESIZE - 1);
     std::wmemcpy(font.lfFaceName, layout.fontName.c_str(), length);
     return CreateFontIndirectW(&font);

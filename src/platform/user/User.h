@@ -94,7 +94,6 @@ BOOL KillTimer(HWND window, UINT_PTR id);
 #define CallWindowProc CallWindowProcW
 
 // Dialogs
-#include "platform/user/DialogTemplate.h"
 HWND CreateDialogParamW(HINSTANCE instance, LPCWSTR name, HWND parent, DLGPROC procedure,
                         LPARAM param);
 HWND CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW layout, HWND parent,

@@ -1,23 +1,29 @@
 // Dialogs from layouts, the modal run, the dialog manager and the common-controls entry.
+#include "platform/kernel/Resources.h"
 #include "platform/user/DialogBuilder.h"
 #include "platform/user/DialogManager.h"
 #include "platform/user/DialogNavigator.h"
-#include "platform/user/DialogTemplateRegistry.h"
+#include "platform/user/DialogTemplateReader.h"
 #include "platform/user/ModalLoop.h"
 #include "platform/user/User.h"
 #include "platform/user/controls/StandardControls.h"
 
 using keldra::platform::user::DialogBuilder;
 using keldra::platform::user::DialogTemplate;
-using keldra::platform::user::DialogTemplateRegistry;
+using keldra::platform::user::DialogTemplateReader;
 using keldra::platform::user::ModalLoop;
 
 namespace {
 
-const DialogTemplate* LayoutNamed(LPCWSTR name) {
-    if (name == nullptr || !IS_INTRESOURCE(name)) return nullptr;
-    return DialogTemplateRegistry::Instance().Find(
-        static_cast<WORD>(reinterpret_cast<std::uintptr_t>(name)));
+using OptionalLayout = std::optional<DialogTemplate>;
+
+// The dialog resource of that name, read from the program's resources.
+OptionalLayout LayoutNamed(HINSTANCE instance, LPCWSTR name) {
+    const HRSRC resource = FindResourceW(instance, name, RT_DIALOG);
+    if (resource == nullptr) return std::nullopt;
+    const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(instance, resource)));
+    if (bytes == nullptr) return std::nullopt;
+    return DialogTemplateReader::Read({bytes, SizeofResource(instance, resource)});
 }
 
 HWND OwnerOf(HWND parent) {
@@ -28,8 +34,8 @@ HWND OwnerOf(HWND parent) {
     return owner;
 }
 
-INT_PTR RunModal(LPCDLGTEMPLATEW layout, HWND parent, DLGPROC procedure, LPARAM param) {
-    if (layout == nullptr) return -1;
+INT_PTR RunModal(const OptionalLayout& layout, HWND parent, DLGPROC procedure, LPARAM param) {
+    if (!layout) return -1;
     const HWND owner = OwnerOf(parent);
     DialogTemplate topLevel = *layout;
     topLevel.style &= ~static_cast<DWORD>(WS_CHILD);
@@ -42,22 +48,26 @@ INT_PTR RunModal(LPCDLGTEMPLATEW layout, HWND parent, DLGPROC procedure, LPARAM 
 
 HWND CreateDialogIndirectParamW(HINSTANCE, LPCDLGTEMPLATEW layout, HWND parent, DLGPROC procedure,
                                 LPARAM param) {
-    if (layout == nullptr) return nullptr;
-    return DialogBuilder::Build(*layout, parent, procedure, param, true);
+    const OptionalLayout read = DialogTemplateReader::ReadTrusted(layout);
+    if (!read) return nullptr;
+    return DialogBuilder::Build(*read, parent, procedure, param, true);
 }
 
 HWND CreateDialogParamW(HINSTANCE instance, LPCWSTR name, HWND parent, DLGPROC procedure,
                         LPARAM param) {
-    return CreateDialogIndirectParamW(instance, LayoutNamed(name), parent, procedure, param);
+    const OptionalLayout layout = LayoutNamed(instance, name);
+    if (!layout) return nullptr;
+    return DialogBuilder::Build(*layout, parent, procedure, param, true);
 }
 
 INT_PTR DialogBoxIndirectParamW(HINSTANCE, LPCDLGTEMPLATEW layout, HWND parent, DLGPROC procedure,
                                 LPARAM param) {
-    return RunModal(layout, parent, procedure, param);
+    return RunModal(DialogTemplateReader::ReadTrusted(layout), parent, procedure, param);
 }
 
-INT_PTR DialogBoxParamW(HINSTANCE, LPCWSTR name, HWND parent, DLGPROC procedure, LPARAM param) {
-    return RunModal(LayoutNamed(name), parent, procedure, param);
+INT_PTR DialogBoxParamW(HINSTANCE instance, LPCWSTR name, HWND parent, DLGPROC procedure,
+                        LPARAM param) {
+    return RunModal(LayoutNamed(instance, name), parent, procedure, param);
 }
 
 BOOL EndDialog(HWND dialog, INT_PTR result) {

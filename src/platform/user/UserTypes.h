@@ -71,6 +71,22 @@ struct CREATESTRUCTW {
 };
 using LPCREATESTRUCTW = CREATESTRUCTW*;
 
+// The fixed head of a dialog template in its classic form, packed as the platform packs it.
+// The extended form (DLGTEMPLATEEX) has no declared structure; both are read from bytes.
+#pragma pack(push, 2)
+struct DLGTEMPLATE {
+    DWORD style;
+    DWORD dwExtendedStyle;
+    WORD cdit;
+    short x;
+    short y;
+    short cx;
+    short cy;
+};
+#pragma pack(pop)
+using LPCDLGTEMPLATEW = const DLGTEMPLATE*;
+using LPCDLGTEMPLATE = LPCDLGTEMPLATEW;
+
 struct PAINTSTRUCT {
     HDC hdc;
     BOOL fErase;

@@ -5,9 +5,12 @@
 #include <utility>
 
 #include "controls/ControlTestSupport.h"
+#include "support/DialogTemplateBytes.h"
 
 namespace keldra::platform::user::controls::testing {
 namespace {
+
+using Bytes = keldra::testing::DialogTemplateBytes;
 
 constexpr int kLabel = 1006;
 constexpr int kWindowMode = 1002;
@@ -63,7 +66,7 @@ class ControlsInADialogTest : public ControlTest {
 
     INT_PTR Run() {
         const DialogTemplate layout = PageLayout();
-        return DialogBoxIndirectParamW(nullptr, &layout, nullptr, &Procedure, 0);
+        return DialogBoxIndirectParamW(nullptr, Bytes(layout), nullptr, &Procedure, 0);
     }
     void Step(std::function<void()> step) { host_.Then(std::move(step)); }
     void Key(UINT vk) {

@@ -1,12 +1,16 @@
 // Dialogs: layouts in dialog units, child dialogs, WM_INITDIALOG and the focus, the modal
 // run and EndDialog, the dialog manager's keys, default processing, and MessageBox.
 #include "platform/gdi/GdiHandles.h"
-#include "platform/user/DialogTemplateRegistry.h"
+#include "platform/kernel/ScopedResource.h"
+#include "support/DialogTemplateBytes.h"
 #include "support/ParamName.h"
 #include "user/UserTestSupport.h"
 
 namespace keldra::platform::user::testing {
 namespace {
+
+using Bytes = keldra::testing::DialogTemplateBytes;
+using keldra::platform::ScopedResource;
 
 constexpr int kButtonA = 10;
 constexpr int kButtonB = 11;
@@ -68,7 +72,7 @@ class DialogTest : public UserTest {
         answer_ = [&, page](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
             if (message == WM_INITDIALOG && main_ == nullptr) {
                 main_ = dialog;
-                page_ = CreateDialogIndirectParamW(nullptr, &page, dialog, &Procedure, 0);
+                page_ = CreateDialogIndirectParamW(nullptr, Bytes(page), dialog, &Procedure, 0);
                 return TRUE;
             }
             if (message == WM_COMMAND && dialog == main_ && LOWORD(wParam) == IDCANCEL) {
@@ -76,7 +80,7 @@ class DialogTest : public UserTest {
             }
             return FALSE;
         };
-        return DialogBoxIndirectParamW(nullptr, &main, owner, &Procedure, 0);
+        return DialogBoxIndirectParamW(nullptr, Bytes(main), owner, &Procedure, 0);
     }
     void Type(UINT vk, unsigned modifiers = host::HeadlessHost::kNone) {
         host_.Then([this, vk, modifiers] { host_.TypeKey(vk, modifiers); });
@@ -128,7 +132,7 @@ TEST_F(DialogTest, LayoutsConvertWithTheFixedBaseUnits) {
     page.cx = 280;
     page.cy = 320;
     page.items = {{1045, kClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 27, 146, 108, 15}};
-    const HWND dialog = CreateDialogIndirectParamW(nullptr, &page, parent, &Procedure, 77);
+    const HWND dialog = CreateDialogIndirectParamW(nullptr, Bytes(page), parent, &Procedure, 77);
     ASSERT_NE(dialog, nullptr);
     RECT rect;
     GetClientRect(dialog, &rect);
@@ -161,7 +165,7 @@ TEST_F(DialogTest, ALayoutWithAControlThatCannotBeMadeMakesNoDialog) {
     DialogTemplate broken = PageLayout();
     broken.items.push_back({99, L"NoSuchControl", L"", WS_CHILD, 0, 0, 0, 1, 1});
     const std::size_t fonts = gdi::LiveObjectCount(gdi::ObjectKind::Font);
-    EXPECT_EQ(CreateDialogIndirectParamW(nullptr, &broken, parent, &Procedure, 0), nullptr);
+    EXPECT_EQ(CreateDialogIndirectParamW(nullptr, Bytes(broken), parent, &Procedure, 0), nullptr);
     EXPECT_EQ(GetWindow(parent, GW_CHILD), nullptr);
     EXPECT_EQ(gdi::LiveObjectCount(gdi::ObjectKind::Font), fonts);
 }
@@ -184,7 +188,7 @@ TEST_F(DialogTest, AModalRunEndedByEndDialogReturnsItsResult) {
         EXPECT_EQ(host_.WindowRect(dialog), gdi::Rect::FromSize(810, 458, 300, 163));
     });
     Type(VK_RETURN);
-    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, &layout, owner, &Procedure, 0), 42);
+    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, Bytes(layout), owner, &Procedure, 0), 42);
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_TRUE(IsWindowEnabled(owner));
     EXPECT_EQ(host_.PendingSteps(), 0u);
@@ -197,19 +201,32 @@ TEST_F(DialogTest, AModalRunWithoutFurtherInputEndsWithMinusOne) {
         if (message == WM_INITDIALOG) dialog = d;
         return FALSE;
     };
-    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, &layout, nullptr, &Procedure, 0), -1);
+    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, Bytes(layout), nullptr, &Procedure, 0), -1);
     EXPECT_FALSE(IsWindow(dialog));
 }
 
-TEST_F(DialogTest, DialogsByIdComeFromTheRegisteredLayouts) {
-    DialogTemplateRegistry::Instance().Register(500, MainLayout());
+TEST_F(DialogTest, DialogsByIdComeFromTheDialogResources) {
+    const Bytes layout(MainLayout());
+    const ScopedResource resource(
+        RT_DIALOG, 500, std::vector<std::uint8_t>(layout.Bytes().begin(), layout.Bytes().end()));
     answer_ = [](HWND d, UINT message, WPARAM, LPARAM) -> INT_PTR {
         if (message == WM_INITDIALOG) EndDialog(d, 7);  // ends before it is ever shown
         return TRUE;
     };
     EXPECT_EQ(DialogBoxParamW(nullptr, MAKEINTRESOURCEW(500), nullptr, &Procedure, 0), 7);
     EXPECT_EQ(DialogBoxParamW(nullptr, MAKEINTRESOURCEW(501), nullptr, &Procedure, 0), -1);
-    DialogTemplateRegistry::Instance().Unregister(500);
+    EXPECT_EQ(CreateDialogParamW(nullptr, MAKEINTRESOURCEW(501), nullptr, &Procedure, 0), nullptr);
+}
+
+// A dialog resource that is not a whole template makes no dialog, modal or not.
+TEST_F(DialogTest, ADamagedDialogResourceMakesNoDialog) {
+    const Bytes layout(MainLayout());
+    const ScopedResource resource(
+        RT_DIALOG, 502,
+        std::vector<std::uint8_t>(layout.Bytes().begin(), layout.Bytes().end() - 1));
+    EXPECT_EQ(DialogBoxParamW(nullptr, MAKEINTRESOURCEW(502), nullptr, &Procedure, 0), -1);
+    EXPECT_EQ(CreateDialogParamW(nullptr, MAKEINTRESOURCEW(502), nullptr, &Procedure, 0), nullptr);
+    EXPECT_TRUE(dialogLog_.empty()) << "no dialog procedure ran";
 }
 
 TEST_F(DialogTest, TabRingRunsAcrossTheChildDialogAndBack) {
@@ -302,7 +319,7 @@ TEST_F(DialogTest, ArrowKeysMoveWithinAGroup) {
         return message == WM_INITDIALOG ? TRUE : FALSE;
     };
     Close();
-    DialogBoxIndirectParamW(nullptr, &layout, nullptr, &Procedure, 0);
+    DialogBoxIndirectParamW(nullptr, Bytes(layout), nullptr, &Procedure, 0);
     EXPECT_EQ(visited, (std::vector<int>{2, 3, 1, 3, 2}));
 }
 
@@ -314,7 +331,7 @@ TEST_F(DialogTest, DefaultProcessingAnswersWhatTheDialogProcedureLeaves) {
         if (message == WM_CTLCOLORBTN) return reinterpret_cast<INT_PTR>(own);
         return FALSE;
     };
-    const HWND dialog = CreateDialogIndirectParamW(nullptr, &layout, parent, &Procedure, 0);
+    const HWND dialog = CreateDialogIndirectParamW(nullptr, Bytes(layout), parent, &Procedure, 0);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELRESULT(IDOK, DC_HASDEFID));
     HDC dc = GetDC(dialog);
