@@ -20,13 +20,10 @@ class Mutant:
 GRAPHIC = "src/pages/CGraphicDlg.cpp"
 SOUND = "src/pages/CSoundDlg.cpp"
 INTERFACE = "src/pages/CInterfaceDlg.cpp"
-GRAPHIC_LAYOUT = "src/pages/GraphicPageLayout.cpp"
-SOUND_LAYOUT = "src/pages/SoundPageLayout.cpp"
-INTERFACE_LAYOUT = "src/pages/InterfacePageLayout.cpp"
+LAYOUTS = "res/keldra.rc"
 PAGE = "src/pages/CSettingsPage.cpp"
 SLIDER_VALUE = "src/pages/SliderValue.cpp"
 MAIN = "src/app/CConfigDlg.cpp"
-MAIN_LAYOUT = "src/app/DialogLayouts.cpp"
 HOVER = "src/skin/CHoverButton.cpp"
 SLIDER = "src/skin/CSkinSliderCtrl.cpp"
 SLIDER_H = "src/skin/CSkinSliderCtrl.h"
@@ -37,24 +34,24 @@ DEFAULT_INI = "res/CONFIG.INI"
 MUTANTS = [
     # --- page layouts -------------------------------------------------------------------
     Mutant("graphic-glow-label-moved", "Graphic: the Glow label one unit right",
-           ((GRAPHIC_LAYOUT, 'Label(IDC_GLOW_LABEL, L"Glow", 27, 133',
-             'Label(IDC_GLOW_LABEL, L"Glow", 28, 133'),)),
+           ((LAYOUTS, 'SS_LEFT, 27, 133, 87, 8', 'SS_LEFT, 28, 133, 87, 8'),)),
     Mutant("interface-helmet-cloak-swapped", "Interface: helmet and mantle boxes swap places",
-           ((INTERFACE_LAYOUT, 'L"Display a war helmet", 155, 139', 'L"Display a war helmet", 155, 162'),
-            (INTERFACE_LAYOUT, 'L"Display a mantle", 155, 162', 'L"Display a mantle", 155, 139'))),
+           ((LAYOUTS, 'BS_AUTOCHECKBOX, 155, 139, 98, 10', 'BS_AUTOCHECKBOX, 155, 1620, 98, 10'),
+            (LAYOUTS, 'BS_AUTOCHECKBOX, 155, 162, 98, 10', 'BS_AUTOCHECKBOX, 155, 139, 98, 10'),
+            (LAYOUTS, 'BS_AUTOCHECKBOX, 155, 1620, 98, 10', 'BS_AUTOCHECKBOX, 155, 162, 98, 10'))),
     Mutant("graphic-high-not-right-aligned", "Graphic: the High label loses SS_RIGHT",
-           ((GRAPHIC_LAYOUT, 'L"High", 103, 165, 32, 8, SS_RIGHT)', 'L"High", 103, 165, 32, 8)'),)),
+           ((LAYOUTS, 'SS_RIGHT, 103, 165, 32, 8', 'SS_LEFT, 103, 165, 32, 8'),)),
     Mutant("sound-effect-title-not-centred", "Sound: the effect title loses SS_CENTER",
-           ((SOUND_LAYOUT, 'L"Effect sounds", kLabel | SS_CENTER', 'L"Effect sounds", kLabel'),)),
+           ((LAYOUTS, 'SS_LEFT | SS_CENTER, 34, 68,', 'SS_LEFT, 34, 68,'),)),
     Mutant("interface-high-not-right-aligned", "Interface: the High label loses WS_EX_RIGHT",
-           ((INTERFACE_LAYOUT, 'L"High", kLabel, WS_EX_RIGHT, 223', 'L"High", kLabel, 0, 223'),)),
+           ((LAYOUTS, '223, 77, 22, 8, WS_EX_RIGHT', '223, 77, 22, 8'),)),
     Mutant("interface-caption-keys-swapped", "Interface: player-name and my-name caption keys swapped",
            ((INTERFACE, 'L"IDC_iPLAYER_NAME", L"Player name"', 'L"IDC_iMY_NAME", L"Player name"'),
             (INTERFACE, 'L"IDC_iMY_NAME", L"My name"', 'L"IDC_iPLAYER_NAME", L"My name"'))),
     Mutant("graphic-caption-key-respelled", "Graphic: the resolution caption key spelled correctly",
            ((GRAPHIC, 'L"IDC_gRESOLUSION"', 'L"IDC_gRESOLUTION"'),)),
     Mutant("sound-npc-voice-moved", "Sound: the NPC voice box one unit right",
-           ((SOUND_LAYOUT, 'L"NPC voice", kCheckBox, 0, 155, 234', 'L"NPC voice", kCheckBox, 0, 156, 234'),)),
+           ((LAYOUTS, 'BS_AUTOCHECKBOX, 155, 234, 75, 10', 'BS_AUTOCHECKBOX, 156, 234, 75, 10'),)),
     # --- main window --------------------------------------------------------------------
     Mutant("main-ok-moved", "Main window: OK one pixel right",
            ((MAIN, "m_btnOK.SetSkin(277,", "m_btnOK.SetSkin(278,"),)),
@@ -62,8 +59,9 @@ MUTANTS = [
            ((MAIN, 'LoadCaptionText(L"IDOK", L"OK")', 'LoadCaptionText(L"IDTMP", L"OK")'),
             (MAIN, 'LoadCaptionText(L"IDCANCEL", L"Cancel")', 'LoadCaptionText(L"IDOK", L"Cancel")'),
             (MAIN, 'LoadCaptionText(L"IDTMP", L"OK")', 'LoadCaptionText(L"IDCANCEL", L"OK")'))),
-    Mutant("main-buttons-no-tabstop", "Main window: the buttons lose WS_TABSTOP",
-           ((MAIN_LAYOUT, "WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW", "WS_VISIBLE | BS_OWNERDRAW"),)),
+    Mutant("main-ok-no-tabstop", "Main window: the OK button loses WS_TABSTOP",
+           ((LAYOUTS, '"OK", IDOK, "Button", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW',
+             '"OK", IDOK, "Button", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW'),)),
     Mutant("main-pages-one-lower", "Main window: every page placed one pixel lower",
            ((MAIN, "constexpr int kPageTop = 86;", "constexpr int kPageTop = 87;"),)),
     # --- check boxes' keys --------------------------------------------------------------
