@@ -10,8 +10,6 @@ namespace keldra::settings {
 // The game's default CONFIG.INI, embedded in the program as resource "ini" 137.
 class DefaultSettingsFile {
   public:
-    static constexpr unsigned kResourceId = 137;
-
     // The embedded bytes (empty if the resource is missing from the build).
     static std::string_view Bytes();
 
