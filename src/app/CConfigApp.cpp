@@ -1,22 +1,10 @@
 #include "app/CConfigApp.h"
 
 #include <commctrl.h>
-#include <stdlib.h>  // __argc, __argv
-
-#include <span>
 
 #include "app/CConfigDlg.h"
+#include "app/CommandArguments.h"
 #include "app/ConfigStart.h"
-
-namespace {
-
-// The program's arguments after its name, as the C runtime keeps them.
-std::span<const char* const> CommandArguments() {
-    if (__argc < 2 || __argv == nullptr) return {};
-    return {__argv + 1, __argv + __argc};
-}
-
-}  // namespace
 
 CConfigApp::CConfigApp() : CWinApp(L"Keldra") {}
 
@@ -25,7 +13,8 @@ BOOL CConfigApp::InitInstance() {
     CWinApp::InitInstance();
     AfxEnableControlContainer();
 
-    m_nExitCode = ConfigStart::Run(CommandArguments(), [this] { RunMainWindow(); });
+    m_nExitCode =
+        ConfigStart::Run(CommandArguments::AfterProgramName(), [this] { RunMainWindow(); });
     // No message loop: the program ends now that the dialog has closed.
     return FALSE;
 }

@@ -1,10 +1,10 @@
 #include "app/ConfigStart.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <variant>
 
+#include "app/StartOutput.h"
 #include "launch/CommandLine.h"
 #include "launch/FolderArgument.h"
 #include "launch/MenuStart.h"
@@ -23,14 +23,8 @@ using keldra::launch::UsageError;
 constexpr int kUsageStatus = 2;
 
 int Fail(const std::string& reason) {
-    std::fprintf(stderr, "keldra-config: %s\n", reason.c_str());
+    StartOutput::Complain(reason);
     return kUsageStatus;
-}
-
-// --help and --version: the text on standard output; a failed write is a failure.
-int Show(const std::string& text) {
-    std::fputs(text.c_str(), stdout);
-    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }
 
 // Runs the editor in `folder` (empty: where started) exactly as if started there.
@@ -52,11 +46,13 @@ int RunInMenuFolder(const EditMenuFolder& menu, const std::function<void()>& run
 
 }  // namespace
 
-int ConfigStart::Run(std::span<const char* const> arguments,
+int ConfigStart::Run(keldra::launch::ProgramArguments arguments,
                      const std::function<void()>& runEditor) {
     const StartRequest request = CommandLine::Parse(arguments);
-    if (std::holds_alternative<ShowHelp>(request)) return Show(CommandLine::Help());
-    if (std::holds_alternative<ShowVersion>(request)) return Show(CommandLine::Version());
+    if (std::holds_alternative<ShowHelp>(request)) return StartOutput::Show(CommandLine::Help());
+    if (std::holds_alternative<ShowVersion>(request)) {
+        return StartOutput::Show(CommandLine::Version());
+    }
     if (const auto* error = std::get_if<UsageError>(&request)) return Fail(error->message);
     if (const auto* edit = std::get_if<EditFolder>(&request)) return RunIn(edit->folder, runEditor);
     return RunInMenuFolder(std::get<EditMenuFolder>(request), runEditor);

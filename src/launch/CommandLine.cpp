@@ -5,18 +5,13 @@
 #include <vector>
 
 #include "launch/FolderArgument.h"
+#include "launch/MenuOptions.h"
 
 namespace keldra::launch {
 
 namespace {
 
 constexpr std::string_view kSeeHelp = " (see keldra-config --help)";
-
-std::optional<MenuStartMode> MenuOption(std::string_view option) {
-    if (option == "--menu") return MenuStartMode::UseRemembered;
-    if (option == "--choose-folder") return MenuStartMode::AskAgain;
-    return std::nullopt;
-}
 
 // The folders and menu options left once --help, --version and unknown options are dealt
 // with, checked against each other and the file system.
@@ -41,26 +36,27 @@ StartRequest Settle(const std::vector<std::filesystem::path>& folders,
 
 }  // namespace
 
-StartRequest CommandLine::Parse(std::span<const char* const> arguments) {
+StartRequest CommandLine::Parse(ProgramArguments arguments) {
     std::vector<std::filesystem::path> folders;
     std::optional<MenuStartMode> menu;
     int menuOptions = 0;
     bool optionsEnded = false;
-    for (const char* argument : arguments) {
-        const std::string_view text = argument;
-        if (optionsEnded || text == "-" || !text.starts_with('-')) {
+    for (const ArgumentChar* argument : arguments) {
+        const ArgumentView text = argument;
+        if (optionsEnded || IsOption(text, "-") || !text.starts_with(ArgumentChar{'-'})) {
             folders.emplace_back(text);
-        } else if (text == "--") {
+        } else if (IsOption(text, "--")) {
             optionsEnded = true;
-        } else if (text == "--help" || text == "-h") {
+        } else if (IsOption(text, "--help") || IsOption(text, "-h")) {
             return ShowHelp{};
-        } else if (text == "--version") {
+        } else if (IsOption(text, "--version")) {
             return ShowVersion{};
-        } else if (const auto mode = MenuOption(text)) {
+        } else if (const auto mode = MenuOptions::Mode(text)) {
             menu = mode;
             ++menuOptions;
         } else {
-            return UsageError{"unknown option " + FolderArgument::Quoted(std::string(text)) +
+            return UsageError{"unknown option " +
+                              FolderArgument::Quoted(std::filesystem::path(text)) +
                               std::string(kSeeHelp)};
         }
     }
@@ -68,13 +64,12 @@ StartRequest CommandLine::Parse(std::span<const char* const> arguments) {
 }
 
 std::string CommandLine::Help() {
-    return "Usage: keldra-config [GAME_FOLDER]\n"
-           "       keldra-config --menu | --choose-folder\n"
+    return std::string("Usage: keldra-config [GAME_FOLDER]\n") +
+           std::string(MenuOptions::UsageLine()) +
            "Edits the Keldra game's settings (CONFIG.INI) in GAME_FOLDER, by default the\n"
            "folder it is started in, as if it had been started there.\n"
-           "\n"
-           "  --menu           work in the game folder chosen last time, or ask for one\n"
-           "  --choose-folder  ask for the game folder, even when one is remembered\n"
+           "\n" +
+           std::string(MenuOptions::OptionLines()) +
            "  -h, --help       show this help and end\n"
            "  --version        show the version and end\n"
            "  --               what follows is the folder, even if it starts with '-'\n"

@@ -1,10 +1,11 @@
 // keldra-config's command line: an optional game folder, the desktop menu's two ways to
-// start, --help and --version. Read whole and checked before any window opens.
+// start (where the system has them, see MenuOptions), --help and --version. Read whole and
+// checked before any window opens.
 #pragma once
 
-#include <span>
 #include <string>
 
+#include "launch/ProgramArgument.h"
 #include "launch/StartRequest.h"
 
 namespace keldra::launch {
@@ -14,7 +15,7 @@ class CommandLine {
     // `arguments` without the program's name. Options are taken left to right: the first
     // unknown option is the error, --help and --version answer as soon as they are reached.
     // A folder must exist and be a folder; nothing is created or entered.
-    static StartRequest Parse(std::span<const char* const> arguments);
+    static StartRequest Parse(ProgramArguments arguments);
     static std::string Help();
     static std::string Version();
 };

@@ -16,8 +16,8 @@ class FolderArgument {
     // Makes `folder` the current folder, exactly as if the program had been started there;
     // the reason when it cannot.
     static std::optional<std::string> Enter(const std::filesystem::path& folder);
-    // The name quoted, its bytes kept except control characters, shown as '?' so that a
-    // message about it stays on one line.
+    // The name quoted, its bytes kept (on Windows its characters, in UTF-8) except control
+    // characters, shown as '?' so that a message about it stays on one line.
     static std::string Quoted(const std::filesystem::path& folder);
 };
 
