@@ -28,8 +28,12 @@ class AtomicFileWriter {
 
   private:
     class TempFile;
+#ifndef _WIN32
     SaveResult WriteTemp(TempFile& temp, std::string_view bytes, mode_t mode) const;
-    SaveResult Fail(int code) const { return SaveResult::SystemFailure(displayPath_, code); }
+    SaveResult Fail(int code) const {
+        return SaveResult::SystemFailure(displayPath_, code);
+    }
+#endif
 
     std::filesystem::path target_;
     std::wstring displayPath_;

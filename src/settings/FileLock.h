@@ -1,11 +1,18 @@
 #pragma once
 
-#include <sys/stat.h>
-
 #include <chrono>
 #include <filesystem>
+#include <string>
+
+#include "settings/SaveResult.h"
+
+#ifdef _WIN32
+#include "settings/windows/UniqueHandle.h"
+#else
+#include <sys/stat.h>
 
 #include "settings/UniqueFd.h"
+#endif
 
 namespace keldra::settings {
 
@@ -27,11 +34,26 @@ class FileLock {
     State GetState() const { return state_; }
     bool Held() const { return state_ == State::Held; }
     int Error() const { return error_; }
+    // Why the file could not be opened or locked, for a save of `path`, when Failed.
+    SaveResult Failure(const std::wstring& path) const;
 
     // The locked file, opened for writing when the user may write it, else for reading.
-    int Fd() const { return fd_.Get(); }
     bool Writable() const { return writable_; }
-    const struct stat& Status() const { return status_; }
+#ifdef _WIN32
+    void* Handle() const {
+        return file_.Get();
+    }
+    unsigned long LinkCount() const {
+        return links_;
+    }
+#else
+    int Fd() const {
+        return fd_.Get();
+    }
+    const struct stat& Status() const {
+        return status_;
+    }
+#endif
 
   private:
     enum class Attempt { Locked, Busy, Stale };
@@ -41,9 +63,18 @@ class FileLock {
 
     State state_ = State::NoFile;
     int error_ = 0;
-    UniqueFd fd_;
     bool writable_ = false;
+#ifdef _WIN32
+    bool LockRange();
+    bool SameFileAt(const std::filesystem::path& path);
+
+    unsigned long systemError_ = 0;
+    UniqueHandle file_;
+    unsigned long links_ = 1;
+#else
+    UniqueFd fd_;
     struct stat status_ {};
+#endif
 };
 
 }  // namespace keldra::settings

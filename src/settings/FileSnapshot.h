@@ -1,6 +1,8 @@
 #pragma once
 
+#ifndef _WIN32
 #include <sys/types.h>
+#endif
 
 #include <cstddef>
 #include <filesystem>
@@ -25,27 +27,53 @@ class FileSnapshot {
     State GetState() const { return state_; }
     bool Exists() const { return state_ != State::Missing; }
     const std::string& Bytes() const { return bytes_; }
-    int Error() const { return error_; }  // errno when Unreadable
+    int Error() const { return error_; }  // errno when Unreadable (the closest one on Windows)
     // Why the file could not be read, in words, when Unreadable.
     std::string Reason() const;
 
+#ifdef _WIN32
+    // The read-only attribute: Windows refuses to change the file for every user.
+    bool IsReadOnly() const;
+    unsigned long Attributes() const {
+        return attributes_;
+    }
+#else
     // No write permission bit at all: the file is read-only for every user, root included.
-    bool IsReadOnly() const { return (mode_ & 0222) == 0; }
-    mode_t Mode() const { return mode_; }
-    uid_t Owner() const { return owner_; }
-    gid_t Group() const { return group_; }
+    bool IsReadOnly() const {
+        return (mode_ & 0222) == 0;
+    }
+    mode_t Mode() const {
+        return mode_;
+    }
+    uid_t Owner() const {
+        return owner_;
+    }
+    gid_t Group() const {
+        return group_;
+    }
+#endif
 
   private:
+#ifdef _WIN32
+    FileSnapshot& Fail(unsigned long systemError);
+    bool ReadUpTo(void* file, std::size_t maxSize, std::size_t expectedSize);
+#else
     FileSnapshot& Fail(int error);
     bool ReadUpTo(int fd, std::size_t maxSize, std::size_t expectedSize);
+#endif
 
     State state_ = State::Missing;
     std::string bytes_;
     int error_ = 0;
     std::size_t maxSize_ = kMaxEditableSize;
+#ifdef _WIN32
+    unsigned long systemError_ = 0;
+    unsigned long attributes_ = 0;
+#else
     mode_t mode_ = 0;
     uid_t owner_ = 0;
     gid_t group_ = 0;
+#endif
 };
 
 }  // namespace keldra::settings

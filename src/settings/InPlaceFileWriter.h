@@ -16,17 +16,28 @@ class InPlaceFileWriter {
   public:
     // `fd` is open for writing on the file that held `previous`; `displayPath` names the file
     // in errors.
-    InPlaceFileWriter(int fd, std::wstring displayPath)
+#ifdef _WIN32
+    using File = void*;  // a HANDLE
+#else
+    using File = int;
+#endif
+    InPlaceFileWriter(File fd, std::wstring displayPath)
         : fd_(fd), displayPath_(std::move(displayPath)) {}
 
     SaveResult Rewrite(std::string_view bytes, std::string_view previous) const;
 
   private:
+#ifdef _WIN32
+    unsigned long WriteWhole(std::string_view bytes) const;
+    unsigned long Resize(std::size_t size) const;
+    SaveResult FailAndRestore(unsigned long error, std::string_view previous) const;
+#else
     int Reserve(std::size_t size) const;
     int WriteWhole(std::string_view bytes) const;
     SaveResult FailAndRestore(int error, std::string_view previous) const;
+#endif
 
-    int fd_;
+    File fd_;
     std::wstring displayPath_;
 };
 

@@ -11,7 +11,11 @@ namespace keldra::settings {
 // leaves one behind; a later save, holding the file's lock, removes exactly those.
 class SaveTempFiles {
   public:
-    // The mkstemp template for a temporary file beside `target`.
+    // How many characters at the template's end are made random.
+    static constexpr std::size_t kRandomPart = 6;
+
+    // The template for a temporary file beside `target`: its last six characters are
+    // replaced by random letters and digits.
     static std::filesystem::path Template(const std::filesystem::path& target);
 
     // True when `name` is a temporary file name that a save of `targetName` makes.
@@ -22,8 +26,9 @@ class SaveTempFiles {
     static int RemoveLeftovers(const std::filesystem::path& target);
 
   private:
+    static std::filesystem::path FolderOf(const std::filesystem::path& file);
+
     static constexpr std::string_view kMarker = ".keldra-save-";
-    static constexpr std::size_t kRandomPart = 6;
 };
 
 }  // namespace keldra::settings

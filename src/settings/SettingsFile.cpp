@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "settings/FileSnapshot.h"
-#include "settings/NativePath.h"
+#include "settings/GameFileLocation.h"
 #include "settings/ParsedDocumentCache.h"
 #include "settings/ProfileValue.h"
 #include "settings/SettingsTransaction.h"
@@ -14,7 +14,7 @@ namespace {
 
 std::optional<std::wstring> FindStored(std::wstring_view section, std::wstring_view key,
                                        std::wstring_view path, IniReadOptions options) {
-    const FileSnapshot file = FileSnapshot::Take(NativePath::From(path));
+    const FileSnapshot file = FileSnapshot::Take(GameFileLocation::ForReading(path));
     if (file.GetState() != FileSnapshot::State::Read) return std::nullopt;
     return ParsedDocumentCache::Instance().Parse(file.Bytes(), options)->Find(section, key);
 }

@@ -1,17 +1,16 @@
 #include "settings/SettingsTransaction.h"
 
-#include <unistd.h>
-
 #include <cerrno>
+#include <optional>
 
 #include "settings/AtomicFileWriter.h"
+#include "settings/DefaultSettingsFile.h"
 #include "settings/FileLock.h"
 #include "settings/FileSnapshot.h"
-#include "settings/InPlaceFileWriter.h"
+#include "settings/GameFileLocation.h"
 #include "settings/IniDocument.h"
 #include "settings/IniLineSyntax.h"
-#include "settings/NativePath.h"
-#include "settings/SaveTempFiles.h"
+#include "settings/LockedFileSaver.h"
 
 namespace keldra::settings {
 
@@ -39,30 +38,10 @@ std::string Refusal(std::wstring_view section, std::wstring_view key, std::wstri
 
 constexpr int kRounds = 20;
 
-bool LinkedElsewhere(const FileLock& lock) {
-    return lock.Status().st_nlink > 1;
-}
-
-bool RefusedByFolder(const SaveResult& result) {
-    return result.Code() == EACCES || result.Code() == EPERM;
-}
-
-// The file exists and is locked. It is replaced in one step, except where that would cut
-// it off from its other names, or where the folder refuses a new file but the file itself
-// may be written: then it is rewritten where it stands.
-SaveResult SaveLocked(const std::filesystem::path& target, const std::wstring& displayPath,
-                      const std::string& bytes, const FileSnapshot& current, const FileLock& lock) {
-    if (current.IsReadOnly())
-        return SaveResult::Failure(displayPath, EACCES, "the file is read-only");
-    // Another user's file: the folder may allow a rename, but the file is not ours to change.
-    if (access(target.c_str(), W_OK) != 0) return SaveResult::SystemFailure(displayPath, errno);
-    if (!lock.Writable()) return SaveResult::SystemFailure(displayPath, EACCES);
-    SaveTempFiles::RemoveLeftovers(target);
-    const InPlaceFileWriter inPlace(lock.Fd(), displayPath);
-    if (LinkedElsewhere(lock)) return inPlace.Rewrite(bytes, current.Bytes());
-    SaveResult replaced = AtomicFileWriter(target, displayPath).Replace(bytes, current);
-    if (replaced || !RefusedByFolder(replaced)) return replaced;
-    return inPlace.Rewrite(bytes, current.Bytes());
+// The game's own write would have gone to its per-user copy: refused for lack of rights,
+// not because the file is marked read-only, which every writer must respect.
+bool GoesToTheGamesCopy(const SaveResult& result, const FileSnapshot& current) {
+    return !result && result.Code() == EACCES && !(current.Exists() && current.IsReadOnly());
 }
 
 }  // namespace
@@ -78,48 +57,54 @@ bool SettingsTransaction::Write(std::wstring_view section, std::wstring_view key
     return true;
 }
 
-bool SettingsTransaction::ApplyTo(IniDocument& document) const {
+bool SettingsTransaction::Apply(std::optional<std::string_view> before, std::string& after) const {
+    IniDocument document = before ? IniDocument::Parse(*before) : IniDocument();
     bool changed = false;
     for (const PendingWrite& write : writes_) {
         changed = document.Set(write.section, write.key, write.value) || changed;
     }
+    if (changed) after = document.Serialize();
     return changed;
 }
 
 SaveResult SettingsTransaction::Commit() const {
     if (!refusal_.empty()) return SaveResult::Failure(path_, EINVAL, refusal_);
-    const std::filesystem::path target = NativePath::FollowLinks(NativePath::From(path_));
     // Each round reads the file as it is once locked; another round is needed only when the
     // file appeared or vanished between the lock and the read.
     for (int round = 0; round < kRounds; ++round) {
+        const std::filesystem::path target = GameFileLocation::ForWriting(path_);
         const FileLock lock = FileLock::Acquire(target, lockWait_);
         if (lock.GetState() == FileLock::State::TimedOut) {
             return SaveResult::Failure(path_, EWOULDBLOCK,
                                        "another program kept the file busy; try again");
         }
-        if (lock.GetState() == FileLock::State::Failed) {
-            return SaveResult::SystemFailure(path_, lock.Error());
-        }
+        if (lock.GetState() == FileLock::State::Failed) return lock.Failure(path_);
         const FileSnapshot current = FileSnapshot::Take(target);
         if (current.GetState() == FileSnapshot::State::Unreadable) {
             // Never replace a file whose content could not be read: it would be lost.
             return SaveResult::Failure(path_, current.Error(), current.Reason());
         }
         if (current.Exists() != lock.Held()) continue;
-        IniDocument document =
-            current.Exists() ? IniDocument::Parse(current.Bytes()) : IniDocument();
-        if (!ApplyTo(document)) return SaveResult::Success();
-        std::string bytes = document.Serialize();
+        std::string bytes;
+        const auto before =
+            current.Exists() ? std::optional<std::string_view>(current.Bytes()) : std::nullopt;
+        if (!Apply(before, bytes)) return SaveResult::Success();
         if (bytes.size() > FileSnapshot::kMaxEditableSize) {
             // Saved, it would read as no file at all the next time.
             return SaveResult::Failure(path_, EFBIG, "the file would grow too large to edit");
         }
-        if (!lock.Held()) {
-            SaveResult created = AtomicFileWriter(target, path_).CreateNew(bytes);
-            if (!created && created.Code() == EEXIST) continue;  // another writer was first
-            return created;
-        }
-        return SaveLocked(target, path_, bytes, current, lock);
+        const SaveResult saved = lock.Held()
+                                     ? LockedFileSaver::Save(target, path_, bytes, current, lock)
+                                     : AtomicFileWriter(target, path_).CreateNew(bytes);
+        if (!saved && saved.Code() == EEXIST && !lock.Held()) continue;  // another was first
+        if (!GoesToTheGamesCopy(saved, current)) return saved;
+        const auto copy = GameFileLocation::PrepareCopy(path_, target);
+        if (!copy) return saved;
+        // The copy starts as the real file is now, or as the default file where there is
+        // none, as the game's first write there would have made it.
+        if (!current.Exists()) Apply(DefaultSettingsFile::Bytes(), bytes);
+        const SaveResult copied = AtomicFileWriter(*copy, path_).CreateNew(bytes);
+        if (copied || copied.Code() != EEXIST) return copied;
     }
     return SaveResult::Failure(path_, EAGAIN, "the file kept changing while it was saved");
 }

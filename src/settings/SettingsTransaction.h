@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,8 +9,6 @@
 #include "settings/SaveResult.h"
 
 namespace keldra::settings {
-
-class IniDocument;
 
 // Gathers any number of writes to one settings file and applies them together: Commit
 // reads the file as it is on disk at that moment (so keys that another program changed
@@ -39,7 +38,9 @@ class SettingsTransaction {
         std::wstring value;
     };
 
-    bool ApplyTo(IniDocument& document) const;
+    // Applies every write to the file bytes `before` (none: no file); false when none
+    // changes anything, else `after` holds the changed file.
+    bool Apply(std::optional<std::string_view> before, std::string& after) const;
 
     std::wstring path_;
     std::chrono::milliseconds lockWait_{5000};

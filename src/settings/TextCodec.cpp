@@ -1,48 +1,9 @@
 #include "settings/TextCodec.h"
 
-#include <cstring>
-#include <memory>
-
-#include "settings/IconvConverter.h"
+#include "settings/UnicodeCodec.h"
 #include "settings/Windows1252Table.h"
 
 namespace keldra::settings {
-
-namespace {
-
-const char* IconvName(TextEncoding encoding) {
-    switch (encoding) {
-        case TextEncoding::Utf8:
-            return "UTF-8";
-        case TextEncoding::Utf16Le:
-            return "UTF-16LE";
-        case TextEncoding::Utf16Be:
-            return "UTF-16BE";
-        case TextEncoding::Windows1252:
-            break;
-    }
-    return "WINDOWS-1252";
-}
-
-// Opening a converter loads glibc's conversion modules, so each thread keeps its own
-// converters: one per direction and encoding.
-IconvConverter& Converter(TextEncoding encoding, bool decoding) {
-    thread_local std::unique_ptr<IconvConverter> cache[2][4];
-    auto& slot = cache[decoding ? 0 : 1][static_cast<int>(encoding)];
-    if (!slot) {
-        slot = decoding ? std::make_unique<IconvConverter>("WCHAR_T", IconvName(encoding))
-                        : std::make_unique<IconvConverter>(IconvName(encoding), "WCHAR_T");
-    }
-    return *slot;
-}
-
-std::wstring WideFromBytes(const std::string& raw) {
-    std::wstring text(raw.size() / sizeof(wchar_t), L'\0');
-    std::memcpy(text.data(), raw.data(), text.size() * sizeof(wchar_t));
-    return text;
-}
-
-}  // namespace
 
 std::size_t TextCodec::UnitSize(TextEncoding encoding) {
     return (encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be) ? 2 : 1;
@@ -50,26 +11,12 @@ std::size_t TextCodec::UnitSize(TextEncoding encoding) {
 
 std::wstring TextCodec::Decode(std::string_view bytes, TextEncoding encoding) {
     if (encoding == TextEncoding::Windows1252) return Windows1252Table::Instance().Decode(bytes);
-    const wchar_t replacement = 0xFFFD;
-    std::string raw;
-    Converter(encoding, true)
-        .Convert(bytes, raw, UnitSize(encoding),
-                 std::string_view(reinterpret_cast<const char*>(&replacement), sizeof replacement));
-    return WideFromBytes(raw);
+    return UnicodeCodec::Decode(bytes, encoding);
 }
 
 std::string TextCodec::Encode(std::wstring_view text, TextEncoding encoding) {
     if (encoding == TextEncoding::Windows1252) return Windows1252Table::Instance().Encode(text);
-    const std::string_view questionMark = encoding == TextEncoding::Utf8 ? "?"
-                                          : encoding == TextEncoding::Utf16Le
-                                              ? std::string_view("?\0", 2)
-                                              : std::string_view("\0?", 2);
-    std::string out;
-    Converter(encoding, false)
-        .Convert(std::string_view(reinterpret_cast<const char*>(text.data()),
-                                  text.size() * sizeof(wchar_t)),
-                 out, sizeof(wchar_t), questionMark);
-    return out;
+    return UnicodeCodec::Encode(text, encoding);
 }
 
 // Well-formed UTF-8 as Unicode defines it: shortest forms only, no surrogates, nothing

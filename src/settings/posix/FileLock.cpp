@@ -69,6 +69,10 @@ void FileLock::Open(const std::filesystem::path& path) {
     if (fstat(fd_.Get(), &status_) != 0 || !S_ISREG(status_.st_mode)) fd_.Close();
 }
 
+SaveResult FileLock::Failure(const std::wstring& path) const {
+    return SaveResult::SystemFailure(path, error_);
+}
+
 FileLock::Attempt FileLock::TryOnce(const std::filesystem::path& path) {
     while (flock(fd_.Get(), LOCK_EX | LOCK_NB) != 0) {
         if (errno == EINTR) continue;
