@@ -80,7 +80,10 @@ std::string FolderArgument::Quoted(const std::filesystem::path& folder) {
     for (wchar_t& unit : shown) {
         if (unit < 0x20 || unit == 0x7F) unit = L'?';
     }
-    return "'" + Utf16Text::ToUtf8(shown) + "'";
+    std::string quoted = "'";
+    quoted += Utf16Text::ToUtf8(shown);
+    quoted += '\'';
+    return quoted;
 }
 
 }  // namespace keldra::launch
