@@ -7,7 +7,8 @@
 
 namespace keldra::settings {
 
-// The Windows-1252 code page as a byte <-> character table, read from glibc's iconv once.
+// The Windows-1252 code page as a byte <-> character table, read once from the system's
+// converter.
 // The five bytes that the code page leaves undefined (81, 8D, 8F, 90, 9D) map to the C1
 // control characters of the same value, as the platform maps them, so that every byte
 // of a file survives a decode and encode.
