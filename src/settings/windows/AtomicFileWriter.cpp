@@ -15,6 +15,11 @@ namespace {
 
 constexpr int kNameAttempts = 100;
 
+// The attributes a replaced file hands on. ReplaceFileW merges them itself, but not on
+// every implementation (Wine's does not), so the new file is made with them already.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
 std::wstring RandomName(std::wstring pattern) {
     static constexpr wchar_t kCharacters[] =
         L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
@@ -44,12 +49,12 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 // A temporary file beside the target, removed again unless it was put in place.
 class AtomicFileWriter::TempFile {
   public:
-    explicit TempFile(const std::filesystem::path& target) {
+    TempFile(const std::filesystem::path& target, DWORD attributes) {
         const std::wstring pattern = SaveTempFiles::Template(target).native();
         for (int attempt = 0; attempt < kNameAttempts && !file_; ++attempt) {
             path_ = RandomName(pattern);
             file_ = UniqueHandle(CreateFileW(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                             CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                             CREATE_NEW, attributes, nullptr));
             createError_ = file_ ? ERROR_SUCCESS : GetLastError();
             if (createError_ != ERROR_FILE_EXISTS && createError_ != ERROR_ALREADY_EXISTS) break;
         }
@@ -86,8 +91,9 @@ AtomicFileWriter::AtomicFileWriter(std::filesystem::path target, std::wstring di
 
 // ReplaceFileW gives the new file the old one's attributes, security and identity; a game
 // that holds the old file open without sharing it is waited for a moment.
-SaveResult AtomicFileWriter::Replace(std::string_view bytes, const FileSnapshot&) const {
-    TempFile temp(target_);
+SaveResult AtomicFileWriter::Replace(std::string_view bytes, const FileSnapshot& previous) const {
+    const DWORD kept = previous.Attributes() & kKeptAttributes;
+    TempFile temp(target_, kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL);
     if (!temp.Fill(bytes)) return WindowsError::Failure(displayPath_, GetLastError());
     const bool replaced = SharingRetry::Run([&] {
         return ReplaceFileW(target_.c_str(), temp.Path(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
@@ -115,7 +121,7 @@ SaveResult AtomicFileWriter::Replace(std::string_view bytes, const FileSnapshot&
 // Without MOVEFILE_REPLACE_EXISTING the move refuses to replace anything that appeared
 // meanwhile: the complete file is put in place, or nothing is.
 SaveResult AtomicFileWriter::CreateNew(std::string_view bytes) const {
-    TempFile temp(target_);
+    TempFile temp(target_, FILE_ATTRIBUTE_NORMAL);
     if (!temp.Fill(bytes)) return WindowsError::Failure(displayPath_, GetLastError());
     if (!MoveFileExW(temp.Path(), target_.c_str(), MOVEFILE_WRITE_THROUGH))
         return WindowsError::Failure(displayPath_, GetLastError());
