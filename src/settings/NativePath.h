@@ -6,9 +6,10 @@
 namespace keldra::settings {
 
 // The program forms its paths the Windows way ("<dir>\CONFIG.INI"). On Windows they become
-// full paths, in the "\\?\" form when long. On Linux they become the bytes of a Linux path. The backslashes the program puts in a path are separators; a
-// backslash that belongs to a name travels as U+F05C, and name bytes that are not UTF-8 as
-// U+DC80..U+DCFF (platform/kernel/FileNameCodec.h has the whole rule).
+// full paths, in the "\\?\" form when long. On Linux they become the bytes of a Linux
+// path: the backslashes the program puts in a path are separators; a backslash that belongs
+// to a name travels as U+F05C, and name bytes that are not UTF-8 as U+DC80..U+DCFF
+// (platform/kernel/FileNameCodec.h has the whole rule).
 class NativePath {
   public:
     static std::filesystem::path From(std::wstring_view windowsPath);
