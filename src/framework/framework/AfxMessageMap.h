@@ -12,7 +12,10 @@
 class CWnd;
 
 // WM_CTLCOLOR stands for all WM_CTLCOLOR* messages in a table, as in the framework.
+// Windows' <windowsx.h> defines it with the same value.
+#ifndef WM_CTLCOLOR
 #define WM_CTLCOLOR 0x0019u
+#endif
 
 using AFX_PMSG = LRESULT (*)(CWnd* target, UINT message, WPARAM wParam, LPARAM lParam);
 
