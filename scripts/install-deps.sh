@@ -15,6 +15,8 @@ packages=(
   xvfb xdotool x11-utils x11-xserver-utils openbox imagemagick
   util-linux mount
   libsystemd-dev dbus-daemon desktop-file-utils
+  # the Windows build (MinGW-w64's -posix compilers, binutils, windres) and its test under Wine
+  mingw-w64 wine wine64 fonts-wine
 )
 
 missing=()
