@@ -74,7 +74,7 @@ END_MESSAGE_MAP()
 
 CConfigDlg::CConfigDlg(CWnd* parent)
     : CDialog(IDD_CONFIG_DIALOG, parent),
-      m_hIcon(LoadIcon(nullptr, MAKEINTRESOURCE(IDR_MAINFRAME))) {}
+      m_hIcon(LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME))) {}
 
 CConfigDlg::~CConfigDlg() = default;
 

@@ -1,9 +1,10 @@
 #include "framework/CBitmap.h"
 
 #include "framework/CDC.h"
+#include "framework/CWinApp.h"
 
 BOOL CBitmap::LoadBitmap(UINT resourceId) {
-    return Attach(::LoadBitmapW(nullptr, MAKEINTRESOURCEW(resourceId)));
+    return Attach(::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(resourceId)));
 }
 
 BOOL CBitmap::CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel,

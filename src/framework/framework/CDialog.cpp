@@ -1,5 +1,7 @@
 #include "framework/CDialog.h"
 
+#include "framework/CWinApp.h"
+
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -37,9 +39,10 @@ CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_p
 // Templates live in the program's own resources; as with every Windows framework, the dialog
 // finds its own and hands the platform the template rather than the id.
 LPCDLGTEMPLATE CDialog::FindTemplate(UINT templateId) {
-    const HRSRC resource = ::FindResourceW(nullptr, MAKEINTRESOURCEW(templateId), RT_DIALOG);
+    const HINSTANCE module = AfxGetResourceHandle();
+    const HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(templateId), RT_DIALOG);
     if (resource == nullptr) return nullptr;
-    return static_cast<LPCDLGTEMPLATE>(::LockResource(::LoadResource(nullptr, resource)));
+    return static_cast<LPCDLGTEMPLATE>(::LockResource(::LoadResource(module, resource)));
 }
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent) {
@@ -54,8 +57,8 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE dialogTemplate, CWnd* parent) {
     if (m_hWnd != nullptr || dialogTemplate == nullptr) return FALSE;
     m_pParentWnd = parent;
     CreationScope scope(this);
-    const HWND window = ::CreateDialogIndirectParamW(nullptr, dialogTemplate, HandleOf(parent),
-                                                     &CDialog::AfxDlgProc, 0);
+    const HWND window = ::CreateDialogIndirectParamW(AfxGetResourceHandle(), dialogTemplate,
+                                                     HandleOf(parent), &CDialog::AfxDlgProc, 0);
     return window != nullptr && m_hWnd == window;
 }
 
@@ -64,7 +67,7 @@ INT_PTR CDialog::DoModal() {
     const LPCDLGTEMPLATE dialogTemplate = FindTemplate(m_nIDTemplate);
     if (dialogTemplate == nullptr) return -1;
     CreationScope scope(this);
-    return ::DialogBoxIndirectParamW(nullptr, dialogTemplate, HandleOf(m_pParentWnd),
+    return ::DialogBoxIndirectParamW(AfxGetResourceHandle(), dialogTemplate, HandleOf(m_pParentWnd),
                                      &CDialog::AfxDlgProc, 0);
 }
 

@@ -41,6 +41,13 @@ CWnd* AfxGetMainWnd() {
     return g_application != nullptr ? g_application->m_pMainWnd : nullptr;
 }
 
+HINSTANCE AfxGetResourceHandle() {
+    if (g_application != nullptr && g_application->m_hInstance != nullptr) {
+        return g_application->m_hInstance;
+    }
+    return ::GetModuleHandleW(nullptr);  // before start-up, or a program without the object
+}
+
 int AfxWinMain(HINSTANCE instance, HINSTANCE, LPTSTR commandLine, int showCommand) {
     CWinApp* application = AfxGetApp();
     if (application == nullptr) return -1;

@@ -29,6 +29,10 @@ class CWinApp : public CCmdTarget {
 
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
+// The module whose resources (dialogs, bitmaps, icons) the program loads: the one it was
+// started with. Resource calls need it: on Windows a null instance means the system's own
+// predefined bitmaps and icons, not the program's.
+HINSTANCE AfxGetResourceHandle();
 // The framework's start-up, called by the program's entry (wWinMain) with its arguments:
 // runs the application object; the process ends with what this returns.
 int AfxWinMain(HINSTANCE instance = nullptr, HINSTANCE previous = nullptr,
