@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: the plain build, the same suite under the
-# address and undefined-behaviour sanitizers, and the settings fuzzer for a minute.
+# address and undefined-behaviour sanitizers, the settings fuzzer for a minute, and the
+# Windows build: its programs' imports, and the editor under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -22,4 +23,9 @@ CC=clang CXX=clang++ scripts/build.sh build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebIn
 mkdir -p build/fuzz/corpus
 build/fuzz/tests/fuzz/settings_fuzzer -max_total_time="${FUZZ_SECONDS:-60}" -max_len=4096 \
   -print_final_stats=1 build/fuzz/corpus tests/fuzz/seeds
+echo "== build the Windows programs with MinGW-w64 and run the editor under Wine"
+scripts/build-windows.sh
+windows_programs=(build/windows/src/app/keldra-config.exe build/windows/tools/keldra-ini/keldra-ini.exe)
+tests/windows/check-imports.sh "${windows_programs[@]}"
+tests/windows/wine-smoke.sh build/windows/src/app/keldra-config.exe res/CONFIG.INI
 echo "== all tests passed"
