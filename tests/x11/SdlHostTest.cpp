@@ -298,7 +298,9 @@ TEST_F(SdlHostTest, AnIdleWindowUsesNoMeasurableProcessorTime) {
     while (std::chrono::steady_clock::now() - start < std::chrono::seconds(2))
         host_->WaitForEvents();
     const long used = cpu() - before;
-    EXPECT_LT(used, 50000) << "microseconds of processor time while idle for two seconds";
+    // A loop that polls instead of sleeping burns most of the two seconds; a sleeping one
+    // uses a few milliseconds, more under the sanitizers on a busy machine.
+    EXPECT_LT(used, 400000) << "microseconds of processor time while idle for two seconds";
     EXPECT_FALSE(events_.Of(Recorded::Kind::Clock).empty())
         << "the wake-up time arrives as the clock advancing";
 }
