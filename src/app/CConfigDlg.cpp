@@ -5,10 +5,10 @@
 #include <optional>
 
 #include "app/SaveFailureMessage.h"
+#include "app/SaveFailurePath.h"
 #include "resource.h"
 #include "settings/CaptionTable.h"
 #include "settings/DefaultSettingsFile.h"
-#include "settings/NativePath.h"
 #include "settings/SettingsTransaction.h"
 #include "settings/TextCodec.h"
 #include "skin/SkinnedSurface.h"
@@ -190,8 +190,7 @@ void CConfigDlg::OnBnClickedOk() {
 }
 
 void CConfigDlg::ShowSaveFailure(const SaveResult& failure) {
-    const std::wstring file = keldra::settings::TextCodec::FromUtf8(
-        keldra::settings::NativePath::From(failure.Path()).string());
+    const std::wstring file = keldra::app::SaveFailurePath::Shown(failure.Path());
     const std::wstring reason = keldra::settings::TextCodec::FromUtf8(failure.Reason());
     const std::wstring text = keldra::app::SaveFailureMessage::Compose(
         LoadCaptionText(L"IDS_SAVE_FAILED", L"Could not save the settings to %s: %s"), file,
