@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: the plain build, the same suite under the
 # address and undefined-behaviour sanitizers, the settings fuzzer for a minute, and the
-# Windows build: its programs' imports, and the editor under Wine.
+# Windows build: its programs' imports, the editor under Wine, and keldra-ini's results
+# compared between Linux and Windows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -28,4 +29,7 @@ scripts/build-windows.sh
 windows_programs=(build/windows/src/app/keldra-config.exe build/windows/tools/keldra-ini/keldra-ini.exe)
 tests/windows/check-imports.sh "${windows_programs[@]}"
 tests/windows/wine-smoke.sh build/windows/src/app/keldra-config.exe res/CONFIG.INI
+echo "== keldra-ini on Linux and on Windows (under Wine): same output, status and file"
+tests/windows/keldra-ini-compare.sh build/release/tools/keldra-ini/keldra-ini \
+  build/windows/tools/keldra-ini/keldra-ini.exe
 echo "== all tests passed"
