@@ -32,4 +32,6 @@ tests/windows/wine-smoke.sh build/windows/src/app/keldra-config.exe res/CONFIG.I
 echo "== keldra-ini on Linux and on Windows (under Wine): same output, status and file"
 tests/windows/keldra-ini-compare.sh build/release/tools/keldra-ini/keldra-ini \
   build/windows/tools/keldra-ini/keldra-ini.exe
+echo "== the settings tests built for Windows, run under Wine"
+tests/windows/run-settings-tests.sh build/settings-windows
 echo "== all tests passed"

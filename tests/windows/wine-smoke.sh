@@ -134,6 +134,14 @@ check_window() {
 echo "== Wine smoke test of $(basename "$program")"
 start_desktop
 timeout 180 "$wine" wineboot -i >"$work/wineboot.log" 2>&1 || give_up "wineboot failed"
+# Debian's Wine leaves its own Tahoma (fonts-wine) out of a new prefix, so "MS Shell Dlg"
+# falls back to a face whose dialog units are 6 x 12 instead of Windows' 6 x 13; with the
+# font in the prefix's Fonts folder the pages are laid out as on Windows.
+for font in tahoma.ttf tahomabd.ttf; do
+  if [ -f "/usr/share/wine/fonts/$font" ]; then
+    cp "/usr/share/wine/fonts/$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+  fi
+done
 timeout 60 wineserver -w || true
 
 # First start: the default file, the window, then OK.
