@@ -86,7 +86,7 @@ PngImage Difference(const PngImage& expected, const PngImage& actual) {
         const bool same = SamePixel(expected, actual, pixel);
         for (std::size_t channel = 0; channel < 3; ++channel) {
             auto& value = picture.rgba[pixel * 4 + channel];
-            value = same ? static_cast<std::uint8_t>(value / 4) : (channel == 0 ? 255 : 0);
+            value = static_cast<std::uint8_t>(same ? value / 4 : (channel == 0 ? 255 : 0));
         }
         picture.rgba[pixel * 4 + 3] = 255;
     }
