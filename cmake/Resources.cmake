@@ -35,13 +35,17 @@ function(keldra_compile_resources target script)
   keldra_find_resource_compiler()
   get_filename_component(script "${script}" ABSOLUTE)
   get_filename_component(script_dir "${script}" DIRECTORY)
+  get_filename_component(script_file "${script}" NAME)
   get_filename_component(script_name "${script}" NAME_WE)
   set(res "${CMAKE_CURRENT_BINARY_DIR}/${script_name}.res")
 
   add_custom_command(
     OUTPUT "${res}"
+    # llvm-rc reads any argument that starts with "/" as an option, so an input path such
+    # as /check/... would be taken for "/C heck/..." (a code page). Options take their
+    # values as separate arguments; the script goes in by its name, from its own folder.
     COMMAND "${KELDRA_LLVM_RC}" /I "${KELDRA_RC_INCLUDE_DIR}" /I "${PROJECT_SOURCE_DIR}/src"
-            /FO "${res}" "${script}"
+            /FO "${res}" "${script_file}"
     WORKING_DIRECTORY "${script_dir}"
     DEPENDS "${script}" ${RC_DEPENDS}
     COMMENT "Compiling resources ${script_name}.rc"
