@@ -1,35 +1,30 @@
 #!/usr/bin/env bash
 # wine-smoke.sh <keldra-config.exe> <default CONFIG.INI>
-# Starts the Windows build of the editor under Wine on a private X server with a window
-# manager, in an empty game folder, and checks what a player sees and what lands on disk:
+# Starts the Windows build of the editor under Wine on the Wine tests' private desktop
+# (wine-session.sh), in an empty game folder, and checks what a player sees and what lands
+# on disk:
 #  - a window titled "Keldra", 456 x 653, shaped (its cut-away corner is not the window);
 #  - the default CONFIG.INI written byte for byte;
 #  - OK saves and ends the editor;
 #  - a second start, on a file of its own, left with Escape writes nothing.
-# Everything it starts (Xvfb, openbox, the Wine prefix and its wineserver) is its own and is
-# removed at the end; every wait is bounded.
+# Every wait is bounded.
 set -euo pipefail
 
 [[ $# -eq 2 ]] || { echo "usage: $0 <keldra-config.exe> <default CONFIG.INI>" >&2; exit 2; }
 program=$(realpath "$1")
 default_config=$(realpath "$2")
 
-wine=$(command -v /usr/lib/wine/wine64 wine64 wine | head -n 1) || true
-[[ -n "$wine" ]] || { echo "wine-smoke: wine is not installed (scripts/install-deps.sh)" >&2; exit 1; }
+# Runs on the Wine tests' shared desktop and prefix; starts one when run on its own.
+[[ -n "${KELDRA_WINE_SESSION:-}" ]] || exec "$(dirname "$0")/wine-session.sh" "$0" "$@"
+wine=$KELDRA_WINE
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/keldra-wine.XXXXXX")
 game="$work/game"
-mkdir -p "$game" "$work/home"
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all HOME="$work/home"
-# No Mono/Gecko installer dialogs, no menu entries written for the prefix's programs.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+mkdir -p "$game"
 
-xvfb_pid="" wm_pid="" editor_pid=""
+editor_pid=""
 cleanup() {
   [[ -n "$editor_pid" ]] && kill "$editor_pid" 2>/dev/null || true
-  timeout 20 wineserver -k 2>/dev/null || true
-  [[ -n "$wm_pid" ]] && kill "$wm_pid" 2>/dev/null || true
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
   wait 2>/dev/null || true
   rm -rf "$work"
 }
@@ -48,18 +43,6 @@ until_true() {
     ((SECONDS < deadline)) || return 1
     sleep 0.1
   done
-}
-
-start_desktop() {
-  # Xvfb picks a free display number itself and writes it once it accepts clients.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-  xvfb_pid=$!
-  until_true 10 test -s "$work/display" || give_up "Xvfb did not start: $(cat "$work/xvfb.log")"
-  export DISPLAY=":$(head -n 1 "$work/display")"
-  openbox --sm-disable >"$work/openbox.log" 2>&1 &
-  wm_pid=$!
-  until_true 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 ||
-    give_up "openbox did not start"
 }
 
 start_editor() {
@@ -132,18 +115,6 @@ check_window() {
 }
 
 echo "== Wine smoke test of $(basename "$program")"
-start_desktop
-timeout 180 "$wine" wineboot -i >"$work/wineboot.log" 2>&1 || give_up "wineboot failed"
-# Debian's Wine leaves its own Tahoma (fonts-wine) out of a new prefix, so "MS Shell Dlg"
-# falls back to a face whose dialog units are 6 x 12 instead of Windows' 6 x 13; with the
-# font in the prefix's Fonts folder the pages are laid out as on Windows.
-for font in tahoma.ttf tahomabd.ttf; do
-  if [ -f "/usr/share/wine/fonts/$font" ]; then
-    cp "/usr/share/wine/fonts/$font" "$WINEPREFIX/drive_c/windows/Fonts/"
-  fi
-done
-timeout 60 wineserver -w || true
-
 # First start: the default file, the window, then OK.
 start_editor
 check_window
