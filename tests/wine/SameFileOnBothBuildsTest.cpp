@@ -13,22 +13,14 @@
 #include "support/ProgramRun.h"
 #include "support/TempFolder.h"
 #include "wine/DesktopEditor.h"
+#include "wine/EditorSpots.h"
+#include "wine/InWineSession.h"
 
 namespace keldra::testing {
 namespace {
 
-// A control of a page, from its place in dialog units (the pages' font: 6 x 13 pixels to
-// 4 x 8 units), where a player clicks it: check boxes on their box, the rest in the middle.
-constexpr int kPageLeft = 15, kPageTop = 86;
-constexpr Spot OnCheckBox(int x, int y, int height) {
-    return {kPageLeft + x * 6 / 4 + 6, kPageTop + y * 13 / 8 + height * 13 / 16};
-}
+using namespace spots;
 
-constexpr Spot kGraphicTab{70, 72};
-constexpr Spot kSoundTab{181, 72};
-constexpr Spot kInterfaceTab{282, 72};
-constexpr Spot kDefault{50, 625};
-constexpr Spot kOk{317, 625};
 constexpr Spot kResolution{130, 195};
 
 // Sliders: 108 x 15 units, 162 x 24 pixels. Clicks stay inside the channel, away from its
@@ -164,16 +156,8 @@ std::vector<Scenario> Scenarios() {
     };
 }
 
-class SameFileOnBothBuildsTest : public ::testing::TestWithParam<Scenario> {
+class SameFileOnBothBuildsTest : public InWineSession<::testing::TestWithParam<Scenario>> {
   protected:
-    void SetUp() override {
-        if (!WineSession::Active())
-            GTEST_SKIP()
-                << "runs inside tests/windows/wine-session.sh (tests/windows/run-wine-tests.sh)";
-        ASSERT_TRUE(std::filesystem::exists(WineSession::WindowsEditor()))
-            << WineSession::WindowsEditor() << " is missing: set KELDRA_WINDOWS_BUILD";
-    }
-
     // Plays the scenario on one build in a game folder of its own; the file it leaves.
     std::string Play(EditorBuild build, const std::string& name) {
         const std::filesystem::path game = folder_ / name;

@@ -13,27 +13,18 @@
 #include "support/TempFolder.h"
 #include "support/XProbe.h"
 #include "wine/DesktopEditor.h"
+#include "wine/EditorSpots.h"
+#include "wine/InWineSession.h"
 
 namespace keldra::testing {
 namespace {
 
-constexpr Spot kGraphicTab{70, 72};
-constexpr Spot kSoundTab{181, 72};
-constexpr Spot kInterfaceTab{282, 72};
-constexpr Spot kOk{317, 625};
-constexpr Spot kCancel{400, 625};
-constexpr Spot kMinimise{403, 20};
-constexpr Spot kClose{431, 20};
-constexpr Spot kBand{60, 40};
+using namespace spots;
 
-class WindowsEditorDesktopTest : public ::testing::Test {
+class WindowsEditorDesktopTest : public InWineSession<::testing::Test> {
   protected:
     void SetUp() override {
-        if (!WineSession::Active())
-            GTEST_SKIP()
-                << "runs inside tests/windows/wine-session.sh (tests/windows/run-wine-tests.sh)";
-        ASSERT_TRUE(std::filesystem::exists(WineSession::WindowsEditor()))
-            << WineSession::WindowsEditor() << " is missing: set KELDRA_WINDOWS_BUILD";
+        InWineSession::SetUp();
         std::filesystem::create_directory(game_);
     }
 
