@@ -17,7 +17,7 @@ packages=(
   libsystemd-dev dbus-daemon desktop-file-utils
   # the Windows build (MinGW-w64's -posix compilers, binutils, windres) and its test under Wine
   mingw-w64 wine wine64 fonts-wine
-  # tests/windows/run-settings-tests.sh builds GoogleTest from its sources (/usr/src/googletest)
+  # tests/windows/run-portable-tests.sh builds GoogleTest from its sources (/usr/src/googletest)
   googletest
 )
 

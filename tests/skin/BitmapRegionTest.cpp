@@ -71,11 +71,9 @@ TEST_P(RegionFromBitmapTest, LeavesOutExactlyTheKeyPixels) {
     Owned<HBITMAP> bitmap(NewColourBitmap(c.width, c.height, kStone));
     for (const POINT p : c.keyPixels) SetPixelOf(bitmap, p.x, p.y, kMagenta);
     for (const POINT p : c.nearKeyPixels) SetPixelOf(bitmap, p.x, p.y, RGB(255, 0, 254));
-    const std::size_t objectsBefore = LiveObjectCount();
 
     Owned<HRGN> region(CreateRegionFromBitmap(bitmap, 255, 0, 255));
     ASSERT_NE(region.get(), nullptr);
-    EXPECT_EQ(LiveObjectCount(), objectsBefore + 1) << "only the region itself stays allocated";
     EXPECT_EQ(AreaOf(region), c.area);
     RECT box{};
     GetRgnBox(region, &box);
@@ -95,6 +93,18 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"width_458_reads_as_456", 458, 10, {}, {}, 456 * 10, 456},
         KeyCase{"key_in_the_cut_columns_changes_nothing", 10, 2, {{8, 0}, {9, 1}}, {}, 16, 8}),
     [](const ::testing::TestParamInfo<KeyCase>& row) { return std::string(row.param.name); });
+
+TEST(CreateRegionFromBitmap, OnlyTheRegionItselfStaysAllocated) {
+    Owned<HBITMAP> bitmap(NewColourBitmap(64, 48, kStone));
+    for (int i = 0; i < 48; ++i) SetPixelOf(bitmap, i, i, kMagenta);
+    const std::size_t objectsBefore = LiveObjectCount();
+    // Wine's GetGuiResources counts nothing; Windows and the project's own GDI do.
+    if (objectsBefore == 0) GTEST_SKIP() << "this system does not count its GDI objects";
+
+    Owned<HRGN> region(CreateRegionFromBitmap(bitmap, 255, 0, 255));
+    ASSERT_NE(region.get(), nullptr);
+    EXPECT_EQ(LiveObjectCount(), objectsBefore + 1) << "one pixel region per key pixel leaked";
+}
 
 TEST(CreateRegionFromBitmap, AnOutlineOfKeyPixelsLeavesTheBody) {
     // A frame one pixel wide at the top and left, three at the right and bottom.
@@ -123,7 +133,7 @@ struct BackgroundCase {
 class SkinBackgroundTest : public ::testing::TestWithParam<BackgroundCase> {};
 
 TEST_P(SkinBackgroundTest, TheEmbeddedBackgroundGivesItsOutline) {
-    Owned<HBITMAP> bitmap(LoadBitmap(nullptr, MAKEINTRESOURCE(GetParam().id)));
+    Owned<HBITMAP> bitmap(LoadBitmap(GetModuleHandle(nullptr), MAKEINTRESOURCE(GetParam().id)));
     ASSERT_NE(bitmap.get(), nullptr) << "bitmap " << GetParam().id << " is not embedded";
     Owned<HRGN> region(CreateRegionFromBitmap(bitmap, 255, 0, 255));
     ASSERT_NE(region.get(), nullptr);
@@ -138,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(Skin, SkinBackgroundTest,
                                            BackgroundCase{155, 420 * 520}));
 
 TEST(SkinBackground, TheMainOutlineHasItsBodyAtOneOne) {
-    Owned<HBITMAP> bitmap(LoadBitmap(nullptr, MAKEINTRESOURCE(152)));
+    Owned<HBITMAP> bitmap(LoadBitmap(GetModuleHandle(nullptr), MAKEINTRESOURCE(152)));
     Owned<HRGN> region(CreateRegionFromBitmap(bitmap, 255, 0, 255));
     RECT box{};
     GetRgnBox(region, &box);

@@ -1,6 +1,6 @@
-// The skinned slider: the thumb's place for each position, the transparent thumb drawing
-// pixel by pixel, keys that change nothing, paging by mouse with its repaints, the thumb
-// grabbed anywhere it is drawn, and the range set-up.
+// The skinned slider: the transparent thumb drawing pixel by pixel, keys that change
+// nothing, paging by mouse with its repaints, the thumb grabbed anywhere it is drawn, and
+// the range set-up.
 #include <algorithm>
 #include <array>
 #include <memory>
@@ -16,27 +16,6 @@ constexpr UINT kChannel = 159;
 constexpr UINT kThumb = 160;
 constexpr int kThumbWidth = 17;
 constexpr COLORREF kKey = RGB(0, 255, 0);
-
-struct ThumbCase {
-    int clientRight;
-    int position;
-    int maximum;
-    int left;
-};
-
-TEST(SliderThumbTest, TheLeftEdgeScalesThePositionAndPullsBackNearTheRightEnd) {
-    const ThumbCase cases[] = {
-        {162, 0, 4100, 0},      {162, 1000, 4100, 37},  {162, 2000, 4100, 74},
-        {162, 3000, 4100, 111}, {162, 4000, 4100, 143}, {162, 4100, 4100, 146},
-        {162, 2000, 2100, 144}, {162, 2100, 2100, 146}, {162, 6300, 6300, 146},
-        {162, 3971, 4100, 147},  // 147 is the last place not pulled back
-        {162, 3998, 4100, 143},  // 148 becomes 143
-    };
-    for (const ThumbCase& c : cases) {
-        EXPECT_EQ(SliderThumbLeft(c.clientRight, c.position, 0, c.maximum), c.left)
-            << c.position << " of 0-" << c.maximum;
-    }
-}
 
 // A bitmap of 32-bit pixels given as COLORREFs, row by row.
 HBITMAP MakeBitmap(int width, int height, const std::vector<COLORREF>& pixels) {

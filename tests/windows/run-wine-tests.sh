@@ -17,7 +17,7 @@ echo "== keldra-ini on Linux and on Windows (under Wine): same output, status an
 tests/windows/keldra-ini-compare.sh "$linux/tools/keldra-ini/keldra-ini" \
   "$KELDRA_WINDOWS_BUILD/tools/keldra-ini/keldra-ini.exe"
 echo "== the portable test suites built for Windows, run under Wine"
-tests/windows/run-settings-tests.sh build/settings-windows
+tests/windows/run-portable-tests.sh build/portable-windows
 echo "== keldra-config.exe on the desktop, and the same actions on both builds"
 # One at a time: the tests share the desktop and the pointer.
 ctest --test-dir "$linux" -L wine --output-on-failure -j 1
