@@ -7,29 +7,24 @@
 # afterwards. Where the system's own words for a failure differ, only the line up to the
 # reason is compared. Exit status 0 when every case agrees, 1 otherwise.
 #
-# Wine runs in a private prefix in a temporary folder (WINE: the wine program to use, by
-# default wine). No display is needed.
+# The cases: hand-written ones over a few encodings and folder names, then questions asked of
+# every file of the settings test corpus (the fuzzer's seeds, the default file and the example
+# game folder's files): each of its keys read as text and as a number, one changed, one added.
+# Runs in the shared Wine test session (wine-session.sh).
 set -euo pipefail
 
 if [[ $# -ne 2 ]]; then
   echo "usage: $0 LINUX_KELDRA_INI WINDOWS_KELDRA_INI_EXE" >&2
   exit 2
 fi
+[[ -n "${KELDRA_WINE_SESSION:-}" ]] || exec "$(dirname "$0")/wine-session.sh" "$0" "$@"
+root=$(cd "$(dirname "$0")/../.." && pwd)
 linux=$(realpath "$1")
 windows=$(realpath "$2")
-wine=${WINE:-wine}
+wine=$KELDRA_WINE
 
 work=$(mktemp -d)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# Wine reads the command line's bytes as UTF-8 only in a UTF-8 locale.
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
-unset DISPLAY WAYLAND_DISPLAY
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-"$wine" wineboot -i >/dev/null 2>&1
+trap 'rm -rf "$work"' EXIT
 
 # The settings files the cases start from.
 fixtures=$work/fixtures
@@ -85,6 +80,32 @@ named exact set Jeux_été_게임/CONFIG.INI VIDEO SIZE_X 1024
 named reason set Jeux_été_게임/gone/CONFIG.INI VIDEO SIZE_X 1
 CASES
 )
+
+# The corpus: each file becomes a fixture of its own, and its keys give the questions.
+corpus=("$root"/tests/fuzz/seeds/* "$root/res/CONFIG.INI" "$root"/examples/game-folder/*.INI)
+# Up to twelve "SECTION KEY" pairs of plain names, in file order. Dropping NUL bytes reads
+# the names of a UTF-16 file too; a CR alone ends a line as it does for the editor; the
+# byte-order mark and other bytes before the first section's bracket are passed over.
+pairs_of() {
+  tr -d '\000' <"$1" | tr '\r' '\n' | LC_ALL=C sed '1s/^[^[]*\[/[/' | LC_ALL=C awk '
+    /^[ \t]*\[[A-Za-z0-9_]+\]/ { s = $0; sub(/^[ \t]*\[/, "", s); sub(/\].*/, "", s); next }
+    s != "" && /^[ \t]*[A-Za-z0-9_]+[ \t]*=/ { k = $0; sub(/=.*/, "", k); gsub(/[ \t]/, "", k);
+                                              print s, k }' | head -n 12
+}
+for file in "${corpus[@]}"; do
+  name=corpus-$(basename "$(dirname "$file")")-$(basename "$file")
+  mkdir -p "$fixtures/$name"
+  cp "$file" "$fixtures/$name/CONFIG.INI"
+  first=""
+  while read -r section key; do
+    [[ -n $first ]] || first="$section $key"
+    cases+=$'\n'"$name exact get CONFIG.INI $section $key"
+    cases+=$'\n'"$name exact get-int CONFIG.INI $section $key 7"
+  done < <(pairs_of "$file")
+  [[ -z $first ]] || cases+=$'\n'"$name exact set CONFIG.INI $first 42"
+  cases+=$'\n'"$name exact get CONFIG.INI VIDEO SIZE_X none"
+  cases+=$'\n'"$name exact set CONFIG.INI KELDRA_TEST ADDED é한"
+done
 
 # Runs one build in a fresh copy of the fixture; leaves out, err, status and the file.
 run() {
