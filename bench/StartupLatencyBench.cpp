@@ -2,67 +2,28 @@
 // that opens one window of the same size, on the same private Xvfb. The two start in turn,
 // so both meet the machine in the same state, and the medians leave out the odd start that
 // the machine happened to slow down.
-#include <X11/Xlib.h>
 #include <benchmark/benchmark.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <string>
 #include <vector>
 
+#include "MappedWindowTimer.h"
 #include "support/XvfbServer.h"
 
 namespace {
+
+using keldra::bench::Mean;
+using keldra::bench::Median;
 
 keldra::testing::XvfbServer& Server() {
     static keldra::testing::XvfbServer server;
     return server;
 }
 
-// Starts the program in `folder` and returns the milliseconds until the X server maps a
-// window of it, or a negative number when it fails.
+// The milliseconds from exec to the program's 456 x 653 window, or a negative number.
 double MillisecondsToMappedWindow(const char* program, const std::filesystem::path& folder) {
-    Display* display = XOpenDisplay(Server().Display().c_str());
-    if (display == nullptr) return -1;
-    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
-    XSync(display, True);
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (chdir(folder.c_str()) != 0) _exit(126);
-        setenv("DISPLAY", Server().Display().c_str(), 1);
-        execl(program, program, static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    double milliseconds = -1;
-    for (XEvent event; milliseconds < 0;) {
-        XNextEvent(display, &event);
-        if (event.type == MapNotify) {
-            milliseconds =
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                    .count();
-        }
-    }
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-    XCloseDisplay(display);
-    return milliseconds;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double Mean(const std::vector<double>& values) {
-    double sum = 0;
-    for (const double value : values) sum += value;
-    return sum / static_cast<double>(values.size());
+    return keldra::bench::MillisecondsToMappedWindow(Server().Display(), {{program}, folder}, 456,
+                                                     653);
 }
 
 // Each iteration starts the editor (in a folder without CONFIG.INI, as a first start) and

@@ -21,3 +21,5 @@ tests/windows/run-portable-tests.sh build/portable-windows
 echo "== keldra-config.exe on the desktop, and the same actions on both builds"
 # One at a time: the tests share the desktop and the pointer.
 ctest --test-dir "$linux" -L wine --output-on-failure -j 1
+echo "== start-up under Wine: keldra-config.exe next to a minimal Win32 dialog"
+tests/windows/run-startup-benchmark.sh "$linux" "$KELDRA_WINDOWS_BUILD"
