@@ -6,7 +6,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 
@@ -81,17 +80,6 @@ double MillisecondsToMappedWindow(const std::string& display, const ProgramStart
     const MappedWindow window = StartUntilMapped(display, start, minimumWidth, minimumHeight);
     EndProgram(window.pid);
     return window.milliseconds;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double Mean(const std::vector<double>& values) {
-    double sum = 0;
-    for (const double value : values) sum += value;
-    return sum / static_cast<double>(values.size());
 }
 
 }  // namespace keldra::bench

@@ -33,7 +33,4 @@ void EndProgram(pid_t pid);
 double MillisecondsToMappedWindow(const std::string& display, const ProgramStart& start,
                                   int minimumWidth, int minimumHeight);
 
-double Median(std::vector<double> values);
-double Mean(const std::vector<double>& values);
-
 }  // namespace keldra::bench

@@ -5,15 +5,12 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <vector>
 
 #include "MappedWindowTimer.h"
+#include "StartsInTurn.h"
 #include "support/XvfbServer.h"
 
 namespace {
-
-using keldra::bench::Mean;
-using keldra::bench::Median;
 
 keldra::testing::XvfbServer& Server() {
     static keldra::testing::XvfbServer server;
@@ -36,26 +33,11 @@ void BM_EditorNextToMinimalSdl(benchmark::State& state) {
     }
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "keldra-latency";
     std::filesystem::create_directories(folder);
-    std::vector<double> editor, minimal;
-    for (auto _ : state) {
-        std::filesystem::remove(folder / "CONFIG.INI");
-        const double editorTime = MillisecondsToMappedWindow(KELDRA_CONFIG_PATH, folder);
-        const double minimalTime = MillisecondsToMappedWindow(MINIMAL_SDL_WINDOW_PATH, folder);
-        if (editorTime < 0 || minimalTime < 0) {
-            state.SkipWithError("no window appeared");
-            break;
-        }
-        editor.push_back(editorTime);
-        minimal.push_back(minimalTime);
-        state.SetIterationTime(editorTime / 1000);
-    }
+    keldra::bench::TimeStartsInTurn(
+        state, [&] { std::filesystem::remove(folder / "CONFIG.INI"); },
+        [&] { return MillisecondsToMappedWindow(KELDRA_CONFIG_PATH, folder); },
+        [&] { return MillisecondsToMappedWindow(MINIMAL_SDL_WINDOW_PATH, folder); });
     std::filesystem::remove_all(folder);
-    if (editor.empty()) return;
-    state.counters["editor_median_ms"] = Median(editor);
-    state.counters["minimal_median_ms"] = Median(minimal);
-    state.counters["editor_mean_ms"] = Mean(editor);
-    state.counters["minimal_mean_ms"] = Mean(minimal);
-    state.counters["ratio"] = Median(editor) / Median(minimal);
 }
 BENCHMARK(BM_EditorNextToMinimalSdl)
     ->UseManualTime()

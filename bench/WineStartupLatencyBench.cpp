@@ -8,14 +8,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "MappedWindowTimer.h"
+#include "StartsInTurn.h"
 
 namespace {
-
-using keldra::bench::Mean;
-using keldra::bench::Median;
 
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
@@ -66,26 +63,11 @@ void BM_WindowsEditorNextToMinimalDialog(benchmark::State& state) {
     // One untimed start of each first, so that neither pays for reading its program from disk.
     MillisecondsToMappedWindow(editorProgram, folder);
     MillisecondsToMappedWindow(minimalProgram, folder);
-    std::vector<double> editor, minimal;
-    for (auto _ : state) {
-        std::filesystem::remove(folder / "CONFIG.INI");
-        const double editorTime = MillisecondsToMappedWindow(editorProgram, folder);
-        const double minimalTime = MillisecondsToMappedWindow(minimalProgram, folder);
-        if (editorTime < 0 || minimalTime < 0) {
-            state.SkipWithError("no window appeared");
-            break;
-        }
-        editor.push_back(editorTime);
-        minimal.push_back(minimalTime);
-        state.SetIterationTime(editorTime / 1000);
-    }
+    keldra::bench::TimeStartsInTurn(
+        state, [&] { std::filesystem::remove(folder / "CONFIG.INI"); },
+        [&] { return MillisecondsToMappedWindow(editorProgram, folder); },
+        [&] { return MillisecondsToMappedWindow(minimalProgram, folder); });
     std::filesystem::remove_all(folder);
-    if (editor.empty()) return;
-    state.counters["editor_median_ms"] = Median(editor);
-    state.counters["minimal_median_ms"] = Median(minimal);
-    state.counters["editor_mean_ms"] = Mean(editor);
-    state.counters["minimal_mean_ms"] = Mean(minimal);
-    state.counters["ratio"] = Median(editor) / Median(minimal);
 }
 BENCHMARK(BM_WindowsEditorNextToMinimalDialog)
     ->UseManualTime()

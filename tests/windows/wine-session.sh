@@ -54,11 +54,11 @@ until_true() {
 # Xvfb picks a free display number itself and writes it once it accepts clients.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
-until_true 10 test -s "$work/display" || give_up "Xvfb did not start: $(cat "$work/xvfb.log")"
+until_true 30 test -s "$work/display" || give_up "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n 1 "$work/display")"
 HOME="$work/home" openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wm_pid=$!
-until_true 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || give_up "openbox did not start"
+until_true 30 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || give_up "openbox did not start"
 
 timeout 180 "$wine" wineboot -i >"$work/wineboot.log" 2>&1 ||
   give_up "wineboot failed: $(tail -n 5 "$work/wineboot.log")"
