@@ -10,6 +10,9 @@ packages=(
   llvm-14 mingw-w64-x86-64-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev libfontconfig-dev libpng-dev
+  # text shaping and right-to-left order; hb-shape and fonts for Arabic, Hebrew, Thai and
+  # Devanagari are only for the tests
+  libharfbuzz-dev libfribidi-dev libharfbuzz-bin fonts-noto-core
   fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei
   libsdl2-dev libx11-dev libxext-dev
   xvfb xdotool x11-utils x11-xserver-utils openbox imagemagick

@@ -41,10 +41,9 @@ void FontFace::ReadLineMetrics() {
     }
 }
 
-Glyph FontFace::Render(char32_t c) const {
+Glyph FontFace::RenderGlyph(unsigned glyphIndex) const {
     Glyph glyph;
-    const FT_UInt index = FT_Get_Char_Index(face_.get(), c);
-    if (FT_Load_Glyph(face_.get(), index, FT_LOAD_DEFAULT) != 0) return glyph;
+    if (FT_Load_Glyph(face_.get(), glyphIndex, FT_LOAD_DEFAULT) != 0) return glyph;
     FT_GlyphSlot slot = face_->glyph;
     glyph.advance = static_cast<int>((slot->advance.x + 32) >> 6);
     if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return glyph;

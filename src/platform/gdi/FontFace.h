@@ -18,7 +18,11 @@ class FontFace {
 
     bool HasCharacter(char32_t c) const { return FT_Get_Char_Index(face_.get(), c) != 0; }
     // The rendered glyph for c (the face's missing-glyph box when it has none).
-    Glyph Render(char32_t c) const;
+    Glyph Render(char32_t c) const { return RenderGlyph(FT_Get_Char_Index(face_.get(), c)); }
+    // The rendered glyph of the face's glyph index, as a shaper names it.
+    Glyph RenderGlyph(unsigned glyphIndex) const;
+    // The FreeType face, sized, for a shaper to read the font's tables through.
+    FT_Face Handle() const { return face_.get(); }
     int Ascent() const { return ascent_; }
     int Descent() const { return descent_; }
     std::string FamilyName() const;
