@@ -269,5 +269,61 @@ TEST(Font, DialogFontIsElevenPixelsAndDescribesItself) {
     EXPECT_EQ(CreateFontIndirect(&request), nullptr);
 }
 
+// Right-to-left and joined text, as a reader of it expects to see it.
+const std::wstring kAlef = L"\u05D0", kBet = L"\u05D1", kGimel = L"\u05D2";
+
+TEST(ShapedTextDrawing, AHebrewWordIsDrawnFromRightToLeft) {
+    // The word alef-bet looks like bet drawn first and alef after it, to its right.
+    Canvas word(60, 20), byHand(60, 20);
+    word.Draw(kAlef + kBet, {2, 2, 60, 20}, DT_SINGLELINE);
+    byHand.Draw(kBet, {2, 2, 60, 20}, DT_SINGLELINE);
+    byHand.Draw(kAlef, {2 + Extent(byHand.dc(), kBet).cx, 2, 60, 20}, DT_SINGLELINE);
+    ASSERT_TRUE(word.AllInk().Any());
+    EXPECT_EQ(word.Pixels(), byHand.Pixels());
+}
+
+TEST(ShapedTextDrawing, AReadingOrderFromTheRightPutsTheLatinWordAtTheLeft) {
+    // As a right-to-left paragraph, "alef bet gimel abc" shows as "abc", a space and the
+    // Hebrew word: just as the left-to-right paragraph "abc alef bet gimel" does.
+    Canvas rightToLeft(120, 20), leftToRight(120, 20);
+    rightToLeft.Draw(kAlef + kBet + kGimel + L" abc", {2, 2, 120, 20},
+                     DT_SINGLELINE | DT_RTLREADING);
+    leftToRight.Draw(L"abc " + kAlef + kBet + kGimel, {2, 2, 120, 20}, DT_SINGLELINE);
+    ASSERT_TRUE(rightToLeft.AllInk().Any());
+    EXPECT_EQ(rightToLeft.Pixels(), leftToRight.Pixels());
+}
+
+TEST(ShapedTextDrawing, TheMnemonicUnderlineFollowsItsLetterInAHebrewWord) {
+    // "&alef bet": alef, the underlined letter, stands at the right of the word, so every
+    // pixel the underline adds lies right of bet.
+    const int width = 60, height = 20;
+    Canvas marked(width, height), plain(width, height);
+    marked.Draw(L"&" + kAlef + kBet, {0, 0, width, height}, DT_SINGLELINE);
+    plain.Draw(kAlef + kBet, {0, 0, width, height}, DT_SINGLELINE);
+    const int betWidth = Extent(plain.dc(), kBet).cx;
+    const int wordWidth = Extent(plain.dc(), kAlef + kBet).cx;
+    const auto markedPixels = marked.Pixels(), plainPixels = plain.Pixels();
+    int added = 0;
+    for (std::size_t i = 0; i < markedPixels.size(); ++i) {
+        if (markedPixels[i] == plainPixels[i]) continue;
+        ++added;
+        const int x = static_cast<int>(i % width);
+        EXPECT_GE(x, betWidth) << "underline pixel at column " << x;
+        EXPECT_LT(x, wordWidth) << "underline pixel at column " << x;
+    }
+    EXPECT_GT(added, 0) << "no underline";
+}
+
+TEST(ShapedTextDrawing, JoinedArabicLettersAreNarrowerThanApart) {
+    Canvas canvas(10, 10);
+    const std::wstring word = L"\u0633\u0644\u0627\u0645";
+    int apart = 0;
+    for (const wchar_t letter : word) apart += Extent(canvas.dc(), std::wstring(1, letter)).cx;
+    RECT box{0, 0, 500, 50};
+    DrawText(canvas.dc(), word.c_str(), -1, &box, DT_SINGLELINE | DT_CALCRECT);
+    EXPECT_LT(box.right, apart);
+    EXPECT_EQ(box.right, Extent(canvas.dc(), word).cx) << "measuring and drawing agree";
+}
+
 }  // namespace
 }  // namespace keldra::platform::gdi::testing

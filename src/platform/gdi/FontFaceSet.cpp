@@ -1,10 +1,53 @@
 #include "platform/gdi/FontFaceSet.h"
 
+#include <numeric>
+
+#include "platform/gdi/TextShaper.h"
+
 namespace keldra::platform::gdi {
+
+namespace {
+
+// Shaped lines kept at most; a program's captions are far fewer.
+constexpr std::size_t kKeptLines = 1024;
+
+}  // namespace
 
 FontFaceSet::FontFaceSet(FT_Library library, FontRequest request, std::unique_ptr<FontFace> main,
                          FcFontSetPtr ranked)
-    : library_(library), request_(request), main_(std::move(main)), ranked_(std::move(ranked)) {}
+    : library_(library),
+      request_(request),
+      main_(std::move(main)),
+      ranked_(std::move(ranked)),
+      shaper_(std::make_unique<TextShaper>(*this)) {}
+
+FontFaceSet::~FontFaceSet() = default;
+
+const std::vector<ShapedGlyph>& FontFaceSet::Shape(std::wstring_view line, bool rightToLeft) {
+    auto key = std::make_pair(std::wstring(line), rightToLeft);
+    auto found = lines_.find(key);
+    if (found != lines_.end()) return found->second;
+    if (lines_.size() >= kKeptLines) lines_.clear();
+    // wchar_t holds UTF-32 here, as char32_t does.
+    static_assert(sizeof(wchar_t) == sizeof(char32_t));
+    const std::u32string_view text(reinterpret_cast<const char32_t*>(line.data()), line.size());
+    return lines_.emplace(std::move(key), shaper_->Shape(text, rightToLeft)).first->second;
+}
+
+int FontFaceSet::LineWidth(std::wstring_view line) {
+    const auto& glyphs = Shape(line);
+    return std::accumulate(glyphs.begin(), glyphs.end(), 0,
+                           [](int sum, const ShapedGlyph& glyph) { return sum + glyph.advance; });
+}
+
+const Glyph& FontFaceSet::GlyphOf(const ShapedGlyph& shaped) {
+    const auto key = std::make_pair(shaped.face, shaped.glyphIndex);
+    auto found = shapedGlyphs_.find(key);
+    if (found == shapedGlyphs_.end()) {
+        found = shapedGlyphs_.emplace(key, shaped.face->RenderGlyph(shaped.glyphIndex)).first;
+    }
+    return found->second;
+}
 
 const Glyph& FontFaceSet::GlyphFor(char32_t c) {
     auto found = glyphs_.find(c);

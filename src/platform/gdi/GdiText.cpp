@@ -59,7 +59,7 @@ void Draw(DeviceContext& dc, FontFaceSet& fonts, const TextLayout& layout, const
             renderer.FillBox(Rect::FromSize(x, y, line.width, layout.LineHeight()),
                              dc.colours.background);
         }
-        renderer.DrawLine(line, x, y + fonts.Ascent());
+        renderer.DrawLine(line, x, y + fonts.Ascent(), (format & DT_RTLREADING) != 0);
         y += layout.LineHeight();
     }
 }

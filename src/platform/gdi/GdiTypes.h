@@ -198,3 +198,4 @@ struct LOGFONTW {
 #define DT_NOCLIP 0x0100u
 #define DT_CALCRECT 0x0400u
 #define DT_NOPREFIX 0x0800u
+#define DT_RTLREADING 0x20000u

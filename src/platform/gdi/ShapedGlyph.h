@@ -12,6 +12,7 @@ struct ShapedGlyph {
     int advance = 0;          // pixels the pen moves after it
     int offsetX = 0;          // pixels right of the pen where it is drawn
     int offsetY = 0;          // pixels above the baseline where it is drawn
+    bool visible = true;      // false for a control character, which shows nothing
 };
 
 }  // namespace keldra::platform::gdi

@@ -101,9 +101,7 @@ void TextLayout::AddLine(std::wstring text, int underlined) {
 }
 
 int TextLayout::Measure(FontFaceSet& fonts, std::wstring_view text) {
-    int width = 0;
-    for (wchar_t c : text) width += fonts.Advance(static_cast<char32_t>(c));
-    return width;
+    return fonts.LineWidth(text);
 }
 
 int TextLayout::Width() const {

@@ -27,7 +27,7 @@ class TextLayout {
     int Height() const { return static_cast<int>(lines_.size()) * lineHeight_; }
     int LineHeight() const { return lineHeight_; }
 
-    // The summed advances of text, taken as it is (no '&' handling).
+    // The width of text shaped as one line, taken as it is (no '&' handling).
     static int Measure(FontFaceSet& fonts, std::wstring_view text);
 
   private:

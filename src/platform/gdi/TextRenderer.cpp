@@ -18,15 +18,17 @@ Pixel Blend(Pixel under, Pixel over, unsigned coverage) {
 
 }  // namespace
 
-void TextRenderer::DrawLine(const TextLine& line, int x, int baseline) {
+void TextRenderer::DrawLine(const TextLine& line, int x, int baseline, bool rightToLeft) {
     int pen = x;
-    for (std::size_t i = 0; i < line.text.size(); ++i) {
-        const Glyph& glyph = fonts_.GlyphFor(static_cast<char32_t>(line.text[i]));
-        DrawGlyph(glyph, pen, baseline);
-        if (static_cast<int>(i) == line.underlined) {
-            FillBox({pen, baseline + 1, pen + glyph.advance, baseline + 2}, colour_);
+    for (const ShapedGlyph& shaped : fonts_.Shape(line.text, rightToLeft)) {
+        if (shaped.visible) {
+            DrawGlyph(fonts_.GlyphOf(shaped), pen + shaped.offsetX, baseline - shaped.offsetY);
         }
-        pen += glyph.advance;
+        // The mnemonic's underline runs under the glyphs of its character's cluster.
+        if (shaped.cluster == line.underlined && shaped.advance > 0) {
+            FillBox({pen, baseline + 1, pen + shaped.advance, baseline + 2}, colour_);
+        }
+        pen += shaped.advance;
     }
 }
 

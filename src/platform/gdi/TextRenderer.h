@@ -15,8 +15,9 @@ class TextRenderer {
     TextRenderer(Surface& target, std::span<const Rect> clips, FontFaceSet& fonts, Pixel colour)
         : target_(target), clips_(clips), fonts_(fonts), colour_(colour) {}
 
-    // Draws line with its pen starting at (x, baseline), surface coordinates.
-    void DrawLine(const TextLine& line, int x, int baseline);
+    // Draws line with its pen starting at (x, baseline), surface coordinates; rightToLeft
+    // orders it as a right-to-left paragraph.
+    void DrawLine(const TextLine& line, int x, int baseline, bool rightToLeft = false);
     void FillBox(const Rect& box, Pixel colour);
 
   private:

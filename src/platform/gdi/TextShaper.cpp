@@ -178,9 +178,14 @@ void TextShaper::ShapeRun(std::u32string_view line, const Run& run, std::vector<
     const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer.get(), &count);
     const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer.get(), &count);
     for (unsigned i = 0; i < count; ++i) {
-        out.push_back({run.face, infos[i].codepoint, static_cast<int>(infos[i].cluster),
-                       Pixels(positions[i].x_advance), Pixels(positions[i].x_offset),
-                       Pixels(positions[i].y_offset)});
+        const auto cluster = static_cast<int>(infos[i].cluster);
+        // Control characters (a tab in a caption, say) show nothing rather than a box.
+        if (line[static_cast<std::size_t>(cluster)] < U' ') {
+            out.push_back({run.face, infos[i].codepoint, cluster, 0, 0, 0, false});
+            continue;
+        }
+        out.push_back({run.face, infos[i].codepoint, cluster, Pixels(positions[i].x_advance),
+                       Pixels(positions[i].x_offset), Pixels(positions[i].y_offset), true});
     }
 }
 
