@@ -92,6 +92,24 @@ std::vector<hb_script_t> Scripts(std::u32string_view line) {
     return scripts;
 }
 
+// A character that a left-to-right line can show as it is, one glyph at its own advance:
+// written left to right (or neutral), in a script drawn unshaped, and not a mark.
+bool ShownAsItIs(char32_t c, hb_unicode_funcs_t* unicode) {
+    const FriBidiCharType type = fribidi_get_bidi_type(c);
+    if (FRIBIDI_IS_RTL(type) || FRIBIDI_IS_ARABIC(type) || FRIBIDI_IS_EXPLICIT(type) ||
+        FRIBIDI_IS_ISOLATE(type) || type == FRIBIDI_TYPE_NSM) {
+        return false;
+    }
+    switch (hb_unicode_general_category(unicode, c)) {
+        case HB_UNICODE_GENERAL_CATEGORY_NON_SPACING_MARK:
+        case HB_UNICODE_GENERAL_CATEGORY_SPACING_MARK:
+        case HB_UNICODE_GENERAL_CATEGORY_ENCLOSING_MARK:
+            return false;
+        default:
+            return DrawnUnshaped(hb_unicode_script(unicode, c));
+    }
+}
+
 int Pixels(hb_position_t position) {
     return static_cast<int>(std::lround(position / 64.0));
 }
@@ -128,10 +146,27 @@ TextShaper::~TextShaper() {
 }
 
 std::vector<ShapedGlyph> TextShaper::Shape(std::u32string_view line, bool rightToLeft) {
+    hb_unicode_funcs_t* unicode = hb_unicode_funcs_get_default();
+    const bool asItIs = !rightToLeft && std::all_of(line.begin(), line.end(), [&](char32_t c) {
+        return ShownAsItIs(c, unicode);
+    });
+    // The common case, and the quick one: what shaping would give without features.
+    if (asItIs) return OneGlyphPerCharacter(line);
     std::vector<Run> runs = Itemize(line, rightToLeft);
     ReorderRuns(runs);
     std::vector<ShapedGlyph> glyphs;
     for (const Run& run : runs) ShapeRun(line, run, glyphs);
+    return glyphs;
+}
+
+std::vector<ShapedGlyph> TextShaper::OneGlyphPerCharacter(std::u32string_view line) {
+    std::vector<ShapedGlyph> glyphs;
+    glyphs.reserve(line.size());
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const FontFace& face = fonts_.FaceFor(line[i]);
+        glyphs.push_back({&face, FT_Get_Char_Index(face.Handle(), line[i]), static_cast<int>(i),
+                          fonts_.Advance(line[i]), 0, 0, line[i] >= U' '});
+    }
     return glyphs;
 }
 

@@ -31,6 +31,7 @@ class TextShaper {
 
   private:
     struct Run;
+    std::vector<ShapedGlyph> OneGlyphPerCharacter(std::u32string_view line);
     std::vector<Run> Itemize(std::u32string_view line, bool rightToLeft);
     void ShapeRun(std::u32string_view line, const Run& run, std::vector<ShapedGlyph>& out);
     hb_font_t* HarfBuzzFont(const FontFace& face);
