@@ -314,6 +314,28 @@ TEST(ShapedTextDrawing, TheMnemonicUnderlineFollowsItsLetterInAHebrewWord) {
     EXPECT_GT(added, 0) << "no underline";
 }
 
+TEST(ShapedTextDrawing, CharactersNoFontHasShowTheSameBoxAndMeasureAsDrawn) {
+    // U+0378 and U+0379 are unassigned: no font has them.
+    for (const std::wstring& context : {std::wstring(), kAlef + L" "}) {
+        std::vector<std::vector<Pixel>> boxes;
+        for (const std::wstring missing : {L"\u0378", L"\u0379"}) {
+            const std::wstring text = context + missing;
+            Canvas canvas(40, 20), contextOnly(40, 20);
+            canvas.Draw(text, {0, 0, 40, 20}, DT_SINGLELINE);
+            contextOnly.Draw(context, {0, 0, 40, 20}, DT_SINGLELINE);
+            const int width = Extent(canvas.dc(), text).cx;
+            RECT box{0, 0, 40, 20};
+            DrawText(canvas.dc(), text.c_str(), -1, &box, DT_SINGLELINE | DT_CALCRECT);
+            EXPECT_EQ(box.right, width) << "measuring and drawing agree";
+            EXPECT_GT(width, Extent(canvas.dc(), context).cx) << "the box takes room";
+            EXPECT_GT(canvas.AllInk().pixels, contextOnly.AllInk().pixels) << "a box is drawn";
+            EXPECT_LE(canvas.AllInk().right, width + 1) << "nothing drawn past its room";
+            boxes.push_back(canvas.Pixels());
+        }
+        EXPECT_EQ(boxes[0], boxes[1]) << "every missing character shows the same box";
+    }
+}
+
 TEST(ShapedTextDrawing, JoinedArabicLettersAreNarrowerThanApart) {
     Canvas canvas(10, 10);
     const std::wstring word = L"\u0633\u0644\u0627\u0645";
