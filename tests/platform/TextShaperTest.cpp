@@ -3,6 +3,7 @@
 // the scripts Windows draws one character at a time left exactly as they are drawn today.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -75,8 +76,11 @@ std::vector<unsigned> GlyphIndexes(const std::vector<ShapedGlyph>& glyphs) {
 
 // The glyph indexes HarfBuzz's own command-line shaper gives for the text in that font.
 std::vector<unsigned> HbShapeGlyphs(const std::filesystem::path& font, const std::string& utf8) {
-    const std::string command = "hb-shape --no-positions --no-clusters --no-glyph-names '" +
-                                font.string() + "' '" + utf8 + "'";
+    // The size and features the shaper uses: the dialog's em, the script's own features.
+    const std::string command =
+        "hb-shape --font-size=11 --no-positions --no-clusters "
+        "--no-glyph-names '" +
+        font.string() + "' '" + utf8 + "'";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     std::string output;
     char chunk[256];
@@ -156,22 +160,43 @@ TEST(TextShaper, DevanagariAndThaiClustersAreShapedAsHarfBuzzShapesThem) {
     }
 }
 
-TEST(TextShaper, ThaiMarksSitOverTheirBase) {
-    OneFontFile file(kNoto / "NotoSansThai-Regular.ttf");
-    TextShaper shaper(file.Fonts());
-    // tho thahan with sara ii and mai ek above it.
-    const auto glyphs = shaper.Shape(U"\u0E17\u0E35\u0E48");
-    ASSERT_EQ(glyphs.size(), 3u);
-    const auto pens = PenPositions(glyphs);
-    const Glyph base = glyphs[0].face->RenderGlyph(glyphs[0].glyphIndex);
-    const int baseLeft = pens[0] + glyphs[0].offsetX + base.left;
-    for (std::size_t i = 1; i < glyphs.size(); ++i) {
-        const Glyph mark = glyphs[i].face->RenderGlyph(glyphs[i].glyphIndex);
-        const int left = pens[i] + glyphs[i].offsetX + mark.left;
-        EXPECT_EQ(glyphs[i].advance, 0) << "mark " << i << " moves the pen";
-        EXPECT_GE(left, baseLeft - 1) << "mark " << i;
-        EXPECT_LE(left + mark.width, baseLeft + base.width + 1) << "mark " << i;
-        EXPECT_GT(glyphs[i].offsetY + mark.top, 0) << "mark " << i << " is above the baseline";
+TEST(TextShaper, ThaiDevanagariAndArabicMarksSitOverTheirBase) {
+    struct Case {
+        const char* font;
+        std::u32string cluster;  // a base and the marks above it (a font may join the marks)
+    };
+    const Case cases[] = {
+        // tho thahan with sara ii and mai ek
+        {"NotoSansThai-Regular.ttf", U"\u0E17\u0E35\u0E48"},
+        // ka with the vowel sign e and anusvara
+        {"NotoSansDevanagari-Regular.ttf", U"\u0915\u0947\u0902"},
+        // beh with fatha, placed by the font's mark positioning
+        {"NotoSansArabic-Regular.ttf", U"\u0628\u064E"},
+    };
+    for (const Case& c : cases) {
+        OneFontFile file(kNoto / c.font);
+        TextShaper shaper(file.Fonts());
+        const auto glyphs = shaper.Shape(c.cluster);
+        ASSERT_GE(glyphs.size(), 2u) << c.font << ": the marks are glyphs of their own";
+        const auto pens = PenPositions(glyphs);
+        // The base is the glyph that moves the pen (in right-to-left text it comes last).
+        const auto b = static_cast<std::size_t>(
+            std::max_element(
+                glyphs.begin(), glyphs.end(),
+                [](const ShapedGlyph& x, const ShapedGlyph& y) { return x.advance < y.advance; }) -
+            glyphs.begin());
+        const Glyph base = glyphs[b].face->RenderGlyph(glyphs[b].glyphIndex);
+        const int baseLeft = pens[b] + glyphs[b].offsetX + base.left;
+        for (std::size_t i = 0; i < glyphs.size(); ++i) {
+            if (i == b) continue;
+            const Glyph mark = glyphs[i].face->RenderGlyph(glyphs[i].glyphIndex);
+            const int left = pens[i] + glyphs[i].offsetX + mark.left;
+            EXPECT_EQ(glyphs[i].cluster, 0) << c.font << " mark " << i;
+            EXPECT_EQ(glyphs[i].advance, 0) << c.font << " mark " << i << " moves the pen";
+            EXPECT_GE(left, baseLeft - 1) << c.font << " mark " << i;
+            EXPECT_LE(left + mark.width, baseLeft + base.width + 1) << c.font << " mark " << i;
+            EXPECT_GT(glyphs[i].offsetY + mark.top, 0) << c.font << " mark " << i << " above";
+        }
     }
 }
 
