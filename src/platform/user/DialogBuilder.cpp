@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/kernel/Trace.h"
 #include "platform/user/DialogData.h"
 #include "platform/user/DialogUnits.h"
 #include "platform/user/User.h"
@@ -16,13 +17,19 @@ namespace {
 constexpr int kPointsPerInch = 72;
 constexpr int kPixelsPerInch = 96;
 
+HWND NoDialog(const char* reason) {
+    if (Trace::On(TraceChannel::Create))
+        Trace::Line(TraceChannel::Create, "dialog not created: %s", reason);
+    return nullptr;
+}
+
 }  // namespace
 
 HWND DialogBuilder::Build(const DialogTemplate& layout, HWND parent, DLGPROC procedure,
                           LPARAM param, bool show) {
     DialogData::EnsureClass();
     const bool child = (layout.style & WS_CHILD) != 0;
-    if (child && !IsWindow(parent)) return nullptr;
+    if (child && !IsWindow(parent)) return NoDialog("a child dialog without a parent window");
     DWORD exStyle = layout.exStyle;
     // A dialog inside another one takes part in its parent's keyboard navigation.
     if (layout.style & DS_CONTROL) exStyle |= WS_EX_CONTROLPARENT;
@@ -33,7 +40,7 @@ HWND DialogBuilder::Build(const DialogTemplate& layout, HWND parent, DLGPROC pro
         CreateWindowExW(exStyle, windowClass, layout.caption.c_str(),
                         layout.style & ~static_cast<DWORD>(WS_VISIBLE), rect.left, rect.top,
                         rect.Width(), rect.Height(), parent, nullptr, nullptr, nullptr);
-    if (dialog == nullptr) return nullptr;
+    if (dialog == nullptr) return NoDialog("its window could not be created");
     // As on the platform, the dialog procedure hears nothing of the window's creation; its
     // first messages are WM_SETFONT and WM_INITDIALOG.
     SetWindowLongPtrW(dialog, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(procedure));
@@ -43,12 +50,12 @@ HWND DialogBuilder::Build(const DialogTemplate& layout, HWND parent, DLGPROC pro
     SendMessageW(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (!MakeControls(layout, dialog, font)) {
         DestroyWindow(dialog);
-        return nullptr;
+        return NoDialog("one of its controls could not be created");
     }
     const HWND firstTab = GetNextDlgTabItem(dialog, nullptr, FALSE);
     const LRESULT focusAsked =
         SendMessageW(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstTab), param);
-    if (!IsWindow(dialog)) return nullptr;
+    if (!IsWindow(dialog)) return NoDialog("it was destroyed in WM_INITDIALOG");
     if (focusAsked && firstTab != nullptr) SetFocus(firstTab);
     if (show && (layout.style & WS_VISIBLE)) ShowWindow(dialog, SW_SHOW);
     return dialog;

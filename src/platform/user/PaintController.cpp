@@ -4,29 +4,43 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiHandles.h"
+#include "platform/user/MessageTrace.h"
 #include "platform/user/WindowManager.h"
 
 namespace keldra::platform::user {
 
 PaintController::PaintController(WindowManager& manager) : manager_(manager), geometry_(manager) {
-    gdi::SetWindowDcSource([this](HWND window, bool) { return OpenDc(window); });
+    gdi::SetWindowDcSource([this](HWND window, bool) {
+        if (Trace::On(TraceChannel::Paint)) [[unlikely]]
+            MessageTrace::Paint("window dc", window, manager_.Find(window), Rect{});
+        return OpenDc(window);
+    });
 }
 
 void PaintController::Invalidate(HWND handle, std::optional<Rect> area, bool erase) {
     Window* window = manager_.Find(handle);
     if (window == nullptr) return;
     const Rect client = window->ClientRect();
-    InvalidateArea(*window, Region(area ? area->Intersect(client) : client), erase, false);
+    const Rect invalid = area ? area->Intersect(client) : client;
+    if (Trace::On(TraceChannel::Paint)) [[unlikely]]
+        MessageTrace::Paint(erase ? "invalidate+erase" : "invalidate", handle, window, invalid);
+    InvalidateArea(*window, Region(invalid), erase, false);
 }
 
 void PaintController::InvalidateTree(HWND handle) {
     if (Window* window = manager_.Find(handle)) {
+        if (Trace::On(TraceChannel::Paint)) [[unlikely]]
+            MessageTrace::Paint("invalidate tree", handle, window, window->ClientRect());
         InvalidateArea(*window, Region(window->ClientRect()), true, true);
     }
 }
 
 void PaintController::InvalidateUncovered(HWND parent, const Region& area) {
-    if (Window* window = manager_.Find(parent)) InvalidateArea(*window, area, true, false);
+    if (Window* window = manager_.Find(parent)) {
+        if (Trace::On(TraceChannel::Paint)) [[unlikely]]
+            MessageTrace::Paint("invalidate uncovered", parent, window, area.Bounds());
+        InvalidateArea(*window, area, true, false);
+    }
 }
 
 void PaintController::InvalidateArea(Window& window, const Region& area, bool erase,
@@ -82,6 +96,8 @@ HDC PaintController::BeginPaint(HWND handle, PAINTSTRUCT* paint) {
 
     const HDC dc = OpenDc(handle, update);
     const Rect box = update.Bounds();
+    if (Trace::On(TraceChannel::Paint)) [[unlikely]]
+        MessageTrace::Paint(erase ? "begin paint+erase" : "begin paint", handle, window, box);
     *paint = PAINTSTRUCT{};
     paint->hdc = dc;
     paint->rcPaint = {box.left, box.top, box.right, box.bottom};
@@ -113,6 +129,8 @@ void PaintController::PresentChanged() {
         if (top == nullptr || !top->needsPresent || !top->shownOnHost) continue;
         top->needsPresent = false;
         const auto& pixels = WindowPlacement::SurfaceOf(*top);
+        if (Trace::On(TraceChannel::Paint)) [[unlikely]]
+            MessageTrace::Paint("present", handle, top, top->ClientRect());
         if (host != nullptr && pixels != nullptr) host->Present(handle, *pixels);
     }
 }

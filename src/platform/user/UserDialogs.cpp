@@ -1,5 +1,9 @@
 // Dialogs from layouts, the modal run, the dialog manager and the common-controls entry.
+#include <cstdint>
+#include <string>
+
 #include "platform/kernel/Resources.h"
+#include "platform/kernel/Trace.h"
 #include "platform/user/DialogBuilder.h"
 #include "platform/user/DialogManager.h"
 #include "platform/user/DialogNavigator.h"
@@ -8,6 +12,8 @@
 #include "platform/user/User.h"
 #include "platform/user/controls/StandardControls.h"
 
+using keldra::platform::Trace;
+using keldra::platform::TraceChannel;
 using keldra::platform::user::DialogBuilder;
 using keldra::platform::user::DialogTemplate;
 using keldra::platform::user::DialogTemplateReader;
@@ -15,15 +21,33 @@ using keldra::platform::user::ModalLoop;
 
 namespace {
 
+// "#102" or the name, for the trace.
+std::string NameForTrace(LPCWSTR name) {
+    if (IS_INTRESOURCE(name)) return "#" + std::to_string(reinterpret_cast<std::uintptr_t>(name));
+    std::string narrow;
+    for (; *name != 0; ++name) narrow.push_back(*name < 0x7F ? static_cast<char>(*name) : '?');
+    return narrow;
+}
+
+void TraceNoDialog(const char* what, const char* reason) {
+    if (Trace::On(TraceChannel::Create))
+        Trace::Line(TraceChannel::Create, "dialog %s not created: %s", what, reason);
+}
+
 using OptionalLayout = std::optional<DialogTemplate>;
 
 // The dialog resource of that name, read from the program's resources.
 OptionalLayout LayoutNamed(HINSTANCE instance, LPCWSTR name) {
     const HRSRC resource = FindResourceW(instance, name, RT_DIALOG);
-    if (resource == nullptr) return std::nullopt;
+    if (resource == nullptr) {
+        TraceNoDialog(NameForTrace(name).c_str(), "no dialog resource of that name");
+        return std::nullopt;
+    }
     const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(instance, resource)));
     if (bytes == nullptr) return std::nullopt;
-    return DialogTemplateReader::Read({bytes, SizeofResource(instance, resource)});
+    OptionalLayout layout = DialogTemplateReader::Read({bytes, SizeofResource(instance, resource)});
+    if (!layout) TraceNoDialog(NameForTrace(name).c_str(), "its template could not be read");
+    return layout;
 }
 
 HWND OwnerOf(HWND parent) {
@@ -49,7 +73,10 @@ INT_PTR RunModal(const OptionalLayout& layout, HWND parent, DLGPROC procedure, L
 HWND CreateDialogIndirectParamW(HINSTANCE, LPCDLGTEMPLATEW layout, HWND parent, DLGPROC procedure,
                                 LPARAM param) {
     const OptionalLayout read = DialogTemplateReader::ReadTrusted(layout);
-    if (!read) return nullptr;
+    if (!read) {
+        TraceNoDialog("(in memory)", "its template could not be read");
+        return nullptr;
+    }
     return DialogBuilder::Build(*read, parent, procedure, param, true);
 }
 

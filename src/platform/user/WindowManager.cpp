@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/host/TracingHost.h"
+#include "platform/user/MessageTrace.h"
 #include "platform/user/User.h"
 
 namespace keldra::platform::user {
@@ -15,6 +17,11 @@ WindowManager& WindowManager::Instance() {
 WindowManager::WindowManager() : painter_(*this), placement_(*this), input_(*this) {}
 
 void WindowManager::SetHost(host::Host* host) {
+    tracingHost_.reset();
+    if (host != nullptr && Trace::On(TraceChannel::Host)) {
+        tracingHost_ = std::make_unique<host::TracingHost>(*host);
+        host = tracingHost_.get();
+    }
     host_ = host;
     if (host_ != nullptr) host_->Attach(&input_);
 }
@@ -57,10 +64,11 @@ HWND WindowManager::NewHandle() {
 
 HWND WindowManager::Create(const CreateParams& params) {
     auto windowClass = classes_.Find(params.className);
-    if (windowClass == nullptr) return nullptr;
+    if (windowClass == nullptr) return CreateFailed(params, "the class is not registered");
     const bool child = (params.style & WS_CHILD) != 0;
-    if (child && Find(params.parent) == nullptr) return nullptr;
-    if (params.parent != nullptr && Find(params.parent) == nullptr) return nullptr;
+    if (child && params.parent == nullptr) return CreateFailed(params, "a child without a parent");
+    if (params.parent != nullptr && Find(params.parent) == nullptr)
+        return CreateFailed(params, "the parent window does not exist");
     if (!child) OpenHost();  // the desktop is reached before the first window that shows on it
 
     auto window = std::make_unique<Window>();
@@ -99,10 +107,13 @@ HWND WindowManager::Create(const CreateParams& params) {
                          params.className.c_str(),
                          params.exStyle};
     const LPARAM createParam = reinterpret_cast<LPARAM>(&create);
-    if (!Send(handle, WM_NCCREATE, 0, createParam) ||
-        Send(handle, WM_CREATE, 0, createParam) == -1) {
+    if (!Send(handle, WM_NCCREATE, 0, createParam)) {
         Destroy(handle);
-        return nullptr;
+        return CreateFailed(params, "WM_NCCREATE answered FALSE");
+    }
+    if (Send(handle, WM_CREATE, 0, createParam) == -1) {
+        Destroy(handle);
+        return CreateFailed(params, "WM_CREATE answered -1");
     }
     if (Find(handle) != nullptr && (params.style & WS_VISIBLE)) placement_.Show(handle, SW_SHOW);
     return Find(handle) != nullptr ? handle : nullptr;
@@ -168,15 +179,42 @@ void WindowManager::Forget(HWND handle) {
     windows_.erase(handle);
 }
 
+HWND WindowManager::CreateFailed(const CreateParams& params, const char* reason) {
+    if (Trace::On(TraceChannel::Create)) MessageTrace::CreateFailed(params.className, reason);
+    return nullptr;
+}
+
 LRESULT WindowManager::Send(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Deliver("send", handle, message, wParam, lParam);
+}
+
+LRESULT WindowManager::Deliver(const char* verb, HWND handle, UINT message, WPARAM wParam,
+                               LPARAM lParam) {
     const Window* window = Find(handle);
+    if (Trace::On(TraceChannel::Message)) [[unlikely]]
+        return DeliverTraced(verb, handle, window, message, wParam, lParam);
     if (window == nullptr || window->procedure == nullptr) return 0;
     return window->procedure(handle, message, wParam, lParam);
+}
+
+LRESULT WindowManager::DeliverTraced(const char* verb, HWND handle, const Window* window,
+                                     UINT message, WPARAM wParam, LPARAM lParam) {
+    MessageTrace::Message(verb, handle, window, message, wParam, lParam);
+    if (window == nullptr || window->procedure == nullptr) return 0;
+    LRESULT result = 0;
+    {
+        const Trace::Nested nested;
+        result = window->procedure(handle, message, wParam, lParam);
+    }
+    MessageTrace::Result(message, Find(handle), result);
+    return result;
 }
 
 // A null window makes a message for the thread itself, which DispatchMessage drops.
 bool WindowManager::Post(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     if (handle != nullptr && Find(handle) == nullptr) return false;
+    if (Trace::On(TraceChannel::Message)) [[unlikely]]
+        MessageTrace::Message("post", handle, Find(handle), message, wParam, lParam);
     const gdi::Point pointer = input_.Pointer();
     queue_.Post(
         {handle, message, wParam, lParam, static_cast<DWORD>(Now()), {pointer.x, pointer.y}});
@@ -215,10 +253,11 @@ LRESULT WindowManager::Dispatch(const MSG& message) {
         return 0;
     }
     if (message.message != WM_PAINT)
-        return Send(message.hwnd, message.message, message.wParam, message.lParam);
+        return Deliver("dispatch", message.hwnd, message.message, message.wParam, message.lParam);
     // A paint handler that never begins painting would be asked again and again.
     const std::size_t before = painter_.PaintsBegun();
-    const LRESULT result = Send(message.hwnd, WM_PAINT, message.wParam, message.lParam);
+    const LRESULT result =
+        Deliver("dispatch", message.hwnd, WM_PAINT, message.wParam, message.lParam);
     if (painter_.PaintsBegun() == before) painter_.Validate(message.hwnd);
     return result;
 }

@@ -93,6 +93,12 @@ class WindowManager {
   private:
     WindowManager();
     HWND NewHandle();
+    // Says why in the trace; always nullptr.
+    HWND CreateFailed(const CreateParams& params, const char* reason);
+    // Hands a message to the window's procedure; verb names the way it came in the trace.
+    LRESULT Deliver(const char* verb, HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT DeliverTraced(const char* verb, HWND handle, const Window* window, UINT message,
+                          WPARAM wParam, LPARAM lParam);
     void Link(Window& window);
     void Unlink(Window& window);
     void SendDestroy(HWND handle);
@@ -105,6 +111,7 @@ class WindowManager {
     std::vector<HWND> topLevels_;  // z-order, topmost first
     std::uintptr_t nextHandle_ = 0x10000;
     host::Host* host_ = nullptr;
+    std::unique_ptr<host::Host> tracingHost_;  // in front of the real host while tracing
     HostOpener hostOpener_;
     HWND focus_ = nullptr;
     HWND active_ = nullptr;
