@@ -33,6 +33,20 @@ TEST_F(CheckBoxTest, ClickTogglesAndTellsTheParent) {
     EXPECT_EQ(GetFocus(), box_);
 }
 
+// The press takes the focus and pushes the box; the release lets it go and checks it. Each
+// comes before its own next frame: the box is drawn once per frame, in its last look, not
+// once for each step nobody could see.
+TEST_F(CheckBoxTest, APressAndAReleaseDrawTheBoxOnceEach) {
+    Settle();
+    const int beforePress = ColourRequests(box_);
+    Press(box_, 5, 8);
+    EXPECT_EQ(ColourRequests(box_) - beforePress, 1);
+    const int beforeRelease = ColourRequests(box_);
+    Release(box_, 5, 8);
+    EXPECT_EQ(ColourRequests(box_) - beforeRelease, 1);
+    EXPECT_TRUE(Checked(box_));
+}
+
 TEST_F(CheckBoxTest, HoldsTheMouseWhilePressedAndIgnoresAReleaseOutside) {
     Press(box_, 5, 8);
     EXPECT_EQ(GetCapture(), box_);

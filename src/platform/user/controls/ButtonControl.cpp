@@ -157,7 +157,7 @@ void ButtonControl::Character(WPARAM character) {
 void ButtonControl::FocusChanged(bool focused) {
     state_.focused = focused;
     if (!focused) CancelPress();
-    RedrawNow(ODA_FOCUS);
+    ShowChange(ODA_FOCUS);
 }
 
 void ButtonControl::CancelPress() {
@@ -172,13 +172,13 @@ void ButtonControl::CancelPress() {
 void ButtonControl::SetPushed(bool pushed) {
     if (state_.pushed == pushed) return;
     state_.pushed = pushed;
-    RedrawNow(ODA_SELECT);
+    ShowChange(ODA_SELECT);
 }
 
 void ButtonControl::SetChecked(bool checked) {
     if (state_.checked == checked) return;
     state_.checked = checked;
-    RedrawNow(ODA_DRAWENTIRE);
+    ShowChange(ODA_DRAWENTIRE);
 }
 
 void ButtonControl::Click() {
@@ -195,8 +195,16 @@ bool ButtonControl::IsInside(LPARAM point) const {
     return x >= client.left && x < client.right && y >= client.top && y < client.bottom;
 }
 
-void ButtonControl::RedrawNow(UINT action) {
+// An owner-drawn button tells its parent at once what changed (the action code is part of
+// what the parent hears). A button this layer draws itself is only marked for painting:
+// a click changes its look several times (focus, pushed, released, checked) before anything
+// reaches the screen, and only the last look would ever be seen.
+void ButtonControl::ShowChange(UINT action) {
     if (!IsWindowVisible(window_)) return;
+    if (kind_ != ButtonKind::OwnerDraw) {
+        InvalidateRect(window_, nullptr, FALSE);
+        return;
+    }
     const WindowDc dc(window_);
     ButtonPainter(window_, dc.Dc()).Draw(kind_, state_, action);
 }

@@ -34,7 +34,7 @@ class ButtonControl {
     void SetChecked(bool checked);
     void Click();
     bool IsInside(LPARAM point) const;
-    void RedrawNow(UINT action);
+    void ShowChange(UINT action);
     void Paint();
 
     HWND window_;
