@@ -1,6 +1,7 @@
 // Message tables: handlers found by message and by control id, derived tables before base
 // ones, Default() reaching the window class, and run-time class names.
 #include "FrameworkTestSupport.h"
+#include "framework/AfxWindowMap.h"
 
 namespace keldra::framework::testing {
 namespace {
@@ -186,6 +187,28 @@ TEST_F(MessageMapTest, WindowsWithoutAnObjectGetTemporaryWrappers) {
     EXPECT_EQ(wrapper->m_hWnd, plain);
     EXPECT_EQ(CWnd::FromHandlePermanent(plain), nullptr);
     EXPECT_EQ(window.GetDlgItem(556), nullptr);
+}
+
+TEST_F(MessageMapTest, AWindowKeepsOneTemporaryWrapperUntilItIsDestroyed) {
+    DerivedWindow window;
+    ASSERT_TRUE(window.Create(kLayout, &parentWindow_));
+    const HWND plain = CreateWindowExW(0, kCheckClass, L"", WS_CHILD, 0, 0, 5, 5, window.m_hWnd,
+                                       reinterpret_cast<HMENU>(555), nullptr, nullptr);
+    const HWND other = CreateWindowExW(0, kCheckClass, L"", WS_CHILD, 0, 0, 5, 5, window.m_hWnd,
+                                       reinterpret_cast<HMENU>(556), nullptr, nullptr);
+    CWnd* wrapper = CWnd::FromHandle(plain);
+    EXPECT_EQ(window.GetDlgItem(555), wrapper);
+    EXPECT_EQ(CWnd::FromHandle(plain), wrapper);
+    EXPECT_NE(CWnd::FromHandle(other), wrapper);
+    // Messages come and go; the wrapper stays while its window lives.
+    SendMessageW(window.m_hWnd, WM_NULL, 0, 0);
+    EXPECT_EQ(CWnd::FromHandle(plain), wrapper);
+
+    const std::size_t before = AfxWindowMap::Instance().TemporaryCount();
+    DestroyWindow(plain);
+    SendMessageW(window.m_hWnd, WM_NULL, 0, 0);
+    EXPECT_EQ(AfxWindowMap::Instance().TemporaryCount(), before - 1);
+    EXPECT_EQ(window.GetDlgItem(555), nullptr);
 }
 
 }  // namespace

@@ -21,10 +21,15 @@ void AfxWindowMap::Remove(HWND window) {
 }
 
 CWnd* AfxWindowMap::Temporary(HWND window) {
+    if (const auto found = temporaries_.find(window); found != temporaries_.end()) {
+        if (::IsWindow(window)) return found->second.get();
+    }
+    DropTemporariesOfDestroyedWindows();
     auto wrapper = std::make_unique<CWnd>();
     wrapper->m_hWnd = window;
-    temporaries_.push_back(std::move(wrapper));
-    return temporaries_.back().get();
+    CWnd* made = wrapper.get();
+    temporaries_[window] = std::move(wrapper);
+    return made;
 }
 
 void AfxWindowMap::EnterMessage(const MSG& message) {
@@ -33,15 +38,17 @@ void AfxWindowMap::EnterMessage(const MSG& message) {
 
 void AfxWindowMap::LeaveMessage() {
     messages_.pop_back();
-    if (messages_.empty()) FreeTemporaries();
+    if (messages_.empty()) DropTemporariesOfDestroyedWindows();
 }
 
 const MSG* AfxWindowMap::CurrentMessage() const {
     return messages_.empty() ? nullptr : &messages_.back();
 }
 
-void AfxWindowMap::FreeTemporaries() {
-    // Wrappers only borrow their windows.
-    for (auto& wrapper : temporaries_) wrapper->m_hWnd = nullptr;
-    temporaries_.clear();
+void AfxWindowMap::DropTemporariesOfDestroyedWindows() {
+    std::erase_if(temporaries_, [](auto& entry) {
+        if (::IsWindow(entry.first)) return false;
+        entry.second->m_hWnd = nullptr;  // wrappers only borrow their windows
+        return true;
+    });
 }
