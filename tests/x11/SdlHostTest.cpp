@@ -47,6 +47,7 @@ class Recorder final : public HostEvents {
     void WindowMoved(HWND, Point screen) override {
         seen.push_back({Recorded::Kind::WindowMoved, screen});
     }
+    void DeliverPending() override {}
 
     std::vector<Recorded> Of(Recorded::Kind kind) const {
         std::vector<Recorded> found;

@@ -2,8 +2,7 @@
 
 #include "platform/gdi/Pixel.h"
 #include "platform/gdi/PngWriter.h"
-#include "platform/user/UserConstants.h"
-#include "platform/user/WindowManager.h"
+#include "platform/host/VirtualKeys.h"
 
 namespace keldra::platform::host {
 
@@ -109,7 +108,7 @@ void HeadlessHost::RequestClose(HWND window) {
 }
 
 void HeadlessHost::Settle() {
-    user::WindowManager::Instance().DispatchUntilIdle();
+    if (events_ != nullptr) events_->DeliverPending();
 }
 
 const HeadlessHost::NativeWindow* HeadlessHost::Find(HWND window) const {

@@ -7,11 +7,11 @@
 #include <optional>
 #include <string>
 
+#include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/IconImage.h"
 #include "platform/gdi/Region.h"
 #include "platform/gdi/Surface.h"
 #include "platform/host/HostEvents.h"
-#include "platform/user/UserTypes.h"
 
 namespace keldra::platform::host {
 

@@ -2,8 +2,8 @@
 // the user makes through the host's own window decorations or task bar.
 #pragma once
 
+#include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/Geometry.h"
-#include "platform/user/UserTypes.h"
 
 namespace keldra::platform::host {
 
@@ -21,6 +21,9 @@ class HostEvents {
     // program, a change of screens or a restore did it): the window is already there.
     virtual void WindowMoved(HWND window, gdi::Point screen) = 0;
     virtual void CloseRequested(HWND window) = 0;
+    // A host that runs outside a message loop (a test, a scripted run) has reported what it
+    // had: hand every waiting message to its window and show the result.
+    virtual void DeliverPending() = 0;
 };
 
 }  // namespace keldra::platform::host

@@ -124,4 +124,10 @@ void TracingHost::CloseRequested(HWND window) {
     if (events_ != nullptr) events_->CloseRequested(window);
 }
 
+void TracingHost::DeliverPending() {
+    Trace::Line(kHost, "<- deliver pending");
+    const Trace::Nested nested;
+    if (events_ != nullptr) events_->DeliverPending();
+}
+
 }  // namespace keldra::platform::host

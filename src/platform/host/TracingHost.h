@@ -39,6 +39,7 @@ class TracingHost final : public Host, private HostEvents {
     void RestoreRequested(HWND window) override;
     void WindowMoved(HWND window, gdi::Point screen) override;
     void CloseRequested(HWND window) override;
+    void DeliverPending() override;
 
     Host& inner_;
     HostEvents* events_ = nullptr;

@@ -84,4 +84,8 @@ LPARAM InputRouter::ClientPoint(HWND window, gdi::Point screen) const {
     return MAKELPARAM(screen.x - origin.x, screen.y - origin.y);
 }
 
+void InputRouter::DeliverPending() {
+    manager_.DispatchUntilIdle();
+}
+
 }  // namespace keldra::platform::user

@@ -23,6 +23,7 @@ class InputRouter : public host::HostEvents {
     void RestoreRequested(HWND window) override;
     void WindowMoved(HWND window, gdi::Point screen) override;
     void CloseRequested(HWND window) override;
+    void DeliverPending() override;
 
     gdi::Point Pointer() const { return pointer_; }
     // Keys count as down from when their WM_KEYDOWN leaves the queue, as on the platform, so

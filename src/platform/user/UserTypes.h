@@ -4,7 +4,6 @@
 
 #include "platform/gdi/GdiTypes.h"
 
-DECLARE_HANDLE(HICON);
 DECLARE_HANDLE(HMENU);
 using HCURSOR = HICON;
 
