@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "app/CConfigApp.h"
-#include "platform/host/HeadlessHost.h"
-#include "platform/user/WindowManager.h"
+#include "platform/headless/HeadlessHost.h"
+#include "platform/user/windows/WindowManager.h"
 #include "settings/DefaultSettingsFile.h"
 
 CConfigApp theApp;

@@ -5,9 +5,9 @@
 
 #include <cstdio>
 
-#include "platform/host/HeadlessHost.h"
+#include "platform/headless/HeadlessHost.h"
 #include "platform/kernel/Trace.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/windows/WindowManager.h"
 
 namespace {
 

@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
+  # tools/check-layers.py (the layering test) and tools/mutation
+  python3
   clang libclang-rt-14-dev clang-format
   # res/keldra.rc: llvm-rc-14 (llvm-14) with the MinGW-w64 <winresrc.h>
   llvm-14 mingw-w64-x86-64-dev

@@ -2,7 +2,7 @@
 #include <filesystem>
 
 #include "EditorTestSupport.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/windows/WindowManager.h"
 
 namespace keldra::app::testing {
 namespace {

@@ -5,7 +5,7 @@
 #include <sys/file.h>
 
 #include "EditorTestSupport.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/windows/WindowManager.h"
 #include "resource.h"
 #include "settings/DefaultSettingsFile.h"
 #include "settings/UniqueFd.h"

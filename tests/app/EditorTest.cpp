@@ -7,7 +7,7 @@
 
 #include "EditorTestSupport.h"
 #include "app/SaveFailureMessage.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/windows/WindowManager.h"
 #include "resource.h"
 #include "settings/DefaultSettingsFile.h"
 #include "settings/FileSnapshot.h"

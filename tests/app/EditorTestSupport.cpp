@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "platform/user/WindowManager.h"
+#include "platform/user/windows/WindowManager.h"
 
 CConfigApp theApp;
 

@@ -10,7 +10,7 @@
 
 #include "app/CConfigApp.h"
 #include "app/CConfigDlg.h"
-#include "platform/host/HeadlessHost.h"
+#include "platform/headless/HeadlessHost.h"
 #include "support/TempFolder.h"
 
 namespace keldra::app::testing {

@@ -1,6 +1,6 @@
 #include "FrameworkTestSupport.h"
 
-#include "platform/user/WindowManager.h"
+#include "platform/user/windows/WindowManager.h"
 #include "support/DialogTemplateBytes.h"
 
 namespace keldra::framework::testing {

@@ -13,9 +13,9 @@
 #include <memory>
 #include <vector>
 
-#include "platform/host/HeadlessHost.h"
+#include "platform/headless/HeadlessHost.h"
 #include "platform/kernel/ScopedResource.h"
-#include "platform/user/DialogTemplate.h"
+#include "platform/user/dialog/DialogTemplate.h"
 
 namespace keldra::framework::testing {
 

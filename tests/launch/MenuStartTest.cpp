@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "platform/user/WindowManager.h"
+#include "platform/user/windows/WindowManager.h"
 
 namespace keldra::launch::testing {
 

@@ -15,7 +15,7 @@
 
 #include "launch/MenuStart.h"
 #include "launch/ScopedEnvironment.h"
-#include "platform/host/HeadlessHost.h"
+#include "platform/headless/HeadlessHost.h"
 #include "support/TempFolder.h"
 
 namespace keldra::launch::testing {

@@ -5,10 +5,10 @@
 #include <thread>
 #include <vector>
 
-#include "platform/gdi/BitmapPrefetch.h"
-#include "platform/gdi/BmpDecoder.h"
-#include "platform/gdi/FirstWindowPreparation.h"
 #include "platform/gdi/GdiHandles.h"
+#include "platform/gdi/image/BitmapPrefetch.h"
+#include "platform/gdi/image/BmpDecoder.h"
+#include "platform/gdi/image/FirstWindowPreparation.h"
 
 namespace keldra::platform::gdi {
 namespace {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/gdi/BmpDecoder.h"
+#include "platform/gdi/image/BmpDecoder.h"
 
 namespace keldra::platform::gdi {
 namespace {

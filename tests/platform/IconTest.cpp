@@ -7,11 +7,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/gdi/IcoDecoder.h"
-#include "platform/gdi/IconGroup.h"
-#include "platform/gdi/PngWriter.h"
+#include "platform/gdi/image/IcoDecoder.h"
+#include "platform/gdi/image/IconGroup.h"
+#include "platform/gdi/image/PngWriter.h"
 #include "platform/kernel/ScopedResource.h"
-#include "platform/user/IconTable.h"
+#include "platform/user/windows/IconTable.h"
 
 namespace keldra::platform::gdi {
 namespace {

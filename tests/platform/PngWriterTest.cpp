@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/gdi/PngWriter.h"
+#include "platform/gdi/image/PngWriter.h"
 
 namespace keldra::platform::gdi {
 namespace {

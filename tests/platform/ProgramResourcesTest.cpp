@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/gdi/BmpDecoder.h"
 #include "platform/gdi/GdiHandles.h"
-#include "platform/gdi/IcoDecoder.h"
+#include "platform/gdi/image/BmpDecoder.h"
+#include "platform/gdi/image/IcoDecoder.h"
 #include "platform/kernel/ScopedResource.h"
-#include "platform/user/IconTable.h"
+#include "platform/user/windows/IconTable.h"
 #include "resource.h"
 
 namespace keldra::platform {

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/gdi/FontCatalog.h"
-#include "platform/gdi/FontFace.h"
-#include "platform/gdi/TextShaper.h"
+#include "platform/gdi/text/FontCatalog.h"
+#include "platform/gdi/text/FontFace.h"
+#include "platform/gdi/text/TextShaper.h"
 
 namespace keldra::platform::gdi {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <map>
 
-#include "platform/user/WindowManager.h"
+#include "platform/user/windows/WindowManager.h"
 #include "support/DialogTemplateBytes.h"
 
 namespace keldra::skin::testing {

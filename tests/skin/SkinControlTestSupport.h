@@ -12,9 +12,9 @@
 #include <functional>
 #include <vector>
 
-#include "platform/host/HeadlessHost.h"
+#include "platform/headless/HeadlessHost.h"
 #include "platform/kernel/ScopedResource.h"
-#include "platform/user/DialogTemplate.h"
+#include "platform/user/dialog/DialogTemplate.h"
 #include "skin/CHoverButton.h"
 #include "skin/CSkinSliderCtrl.h"
 #include "skin/SkinnedSurface.h"

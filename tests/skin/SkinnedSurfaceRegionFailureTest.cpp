@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <new>
 
-#include "platform/gdi/Region.h"
+#include "platform/gdi/raster/Region.h"
 #include "skin/SkinControlTestSupport.h"
 
 namespace {

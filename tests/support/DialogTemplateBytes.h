@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "platform/user/DialogTemplate.h"
+#include "platform/user/dialog/DialogTemplate.h"
 
 namespace keldra::testing {
 

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <thread>
 
-#include "platform/host/DisplayScale.h"
+#include "platform/sdl/DisplayScale.h"
 #include "support/ChildProgram.h"
 #include "support/ProgramRun.h"
 #include "support/ShellValues.h"

@@ -11,7 +11,7 @@
 #include <sstream>
 #include <vector>
 
-#include "platform/host/SdlHost.h"
+#include "platform/sdl/SdlHost.h"
 #include "support/ChildProcess.h"
 #include "support/ProgramRun.h"
 #include "support/ShellValues.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/host/SdlHost.h"
-#include "platform/user/WindowManager.h"
+#include "platform/sdl/SdlHost.h"
+#include "platform/user/windows/WindowManager.h"
 #include "support/ProgramRun.h"
 #include "support/XProbe.h"
 #include "support/XvfbServer.h"

@@ -8,8 +8,8 @@
 #include "StateReport.h"
 #include "app/CConfigApp.h"
 #include "app/CConfigDlg.h"
-#include "platform/gdi/PngWriter.h"
-#include "platform/user/WindowManager.h"
+#include "platform/gdi/image/PngWriter.h"
+#include "platform/user/windows/WindowManager.h"
 
 namespace keldra::headless {
 

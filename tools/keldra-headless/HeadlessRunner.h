@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "HeadlessScript.h"
-#include "platform/host/HeadlessHost.h"
+#include "platform/headless/HeadlessHost.h"
 
 class CConfigApp;
 

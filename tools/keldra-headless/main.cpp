@@ -9,7 +9,7 @@
 #include "HeadlessScript.h"
 #include "app/CConfigApp.h"
 #include "launch/FolderArgument.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/windows/WindowManager.h"
 
 CConfigApp theApp;
 

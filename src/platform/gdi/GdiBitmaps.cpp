@@ -1,11 +1,11 @@
 // CreateBitmap, CreateCompatibleBitmap, GetDIBits and LoadBitmap.
 #include <cstring>
 
-#include "platform/gdi/BitmapPrefetch.h"
-#include "platform/gdi/BmpDecoder.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiHandles.h"
-#include "platform/gdi/GdiLookup.h"
+#include "platform/gdi/image/BitmapPrefetch.h"
+#include "platform/gdi/image/BmpDecoder.h"
+#include "platform/gdi/objects/GdiLookup.h"
 #include "platform/kernel/Resources.h"
 
 using namespace keldra::platform::gdi;

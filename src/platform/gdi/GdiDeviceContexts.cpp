@@ -1,8 +1,8 @@
 // Creating and releasing device contexts, their colours, modes and clip.
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiHandles.h"
-#include "platform/gdi/GdiLookup.h"
-#include "platform/gdi/StockObjects.h"
+#include "platform/gdi/objects/GdiLookup.h"
+#include "platform/gdi/objects/StockObjects.h"
 
 using namespace keldra::platform::gdi;
 

@@ -1,8 +1,8 @@
 // BitBlt, brushes and FillRect.
-#include "platform/gdi/Blitter.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiHandles.h"
-#include "platform/gdi/GdiLookup.h"
+#include "platform/gdi/objects/GdiLookup.h"
+#include "platform/gdi/raster/Blitter.h"
 
 using namespace keldra::platform::gdi;
 

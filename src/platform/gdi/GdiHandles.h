@@ -6,11 +6,11 @@
 #include <memory>
 #include <optional>
 
-#include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/GdiObject.h"
 #include "platform/gdi/GdiTypes.h"
-#include "platform/gdi/Region.h"
-#include "platform/gdi/Surface.h"
+#include "platform/gdi/objects/GdiObject.h"
+#include "platform/gdi/raster/DeviceContext.h"
+#include "platform/gdi/raster/Region.h"
+#include "platform/gdi/raster/Surface.h"
 
 namespace keldra::platform::gdi {
 

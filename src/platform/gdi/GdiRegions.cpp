@@ -3,7 +3,7 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiHandles.h"
-#include "platform/gdi/GdiLookup.h"
+#include "platform/gdi/objects/GdiLookup.h"
 
 using namespace keldra::platform::gdi;
 

@@ -3,12 +3,12 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/gdi/FontCatalog.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiHandles.h"
-#include "platform/gdi/GdiLookup.h"
-#include "platform/gdi/TextLayout.h"
-#include "platform/gdi/TextRenderer.h"
+#include "platform/gdi/objects/GdiLookup.h"
+#include "platform/gdi/text/FontCatalog.h"
+#include "platform/gdi/text/TextLayout.h"
+#include "platform/gdi/text/TextRenderer.h"
 
 using namespace keldra::platform::gdi;
 

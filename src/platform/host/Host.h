@@ -8,9 +8,9 @@
 #include <string>
 
 #include "platform/gdi/GdiTypes.h"
-#include "platform/gdi/IconImage.h"
-#include "platform/gdi/Region.h"
-#include "platform/gdi/Surface.h"
+#include "platform/gdi/image/IconImage.h"
+#include "platform/gdi/raster/Region.h"
+#include "platform/gdi/raster/Surface.h"
 #include "platform/host/HostEvents.h"
 
 namespace keldra::platform::host {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/gdi/GdiTypes.h"
-#include "platform/gdi/Geometry.h"
+#include "platform/gdi/raster/Geometry.h"
 
 namespace keldra::platform::host {
 

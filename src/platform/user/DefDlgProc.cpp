@@ -1,10 +1,10 @@
 // The dialog window class: its procedure hands each message to the dialog's DLGPROC first
 // and does the dialog's default processing for what the DLGPROC leaves.
 #include "platform/gdi/Gdi.h"
-#include "platform/user/DialogData.h"
 #include "platform/user/User.h"
-#include "platform/user/WindowManager.h"
 #include "platform/user/controls/StandardControls.h"
+#include "platform/user/dialog/DialogData.h"
+#include "platform/user/windows/WindowManager.h"
 
 namespace keldra::platform::user {
 

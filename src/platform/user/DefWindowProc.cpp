@@ -3,10 +3,10 @@
 #include <cwchar>
 
 #include "platform/gdi/Gdi.h"
-#include "platform/user/IconTable.h"
-#include "platform/user/SystemColours.h"
 #include "platform/user/User.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/windows/IconTable.h"
+#include "platform/user/windows/SystemColours.h"
+#include "platform/user/windows/WindowManager.h"
 
 using keldra::platform::user::IconTable;
 using keldra::platform::user::SystemColours;
@@ -100,7 +100,8 @@ LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
             w->icons[which] = reinterpret_cast<HICON>(lParam);
             if (w->shownOnHost && WindowManager::Instance().Host() != nullptr) {
                 const HICON shown = w->icons[1] != nullptr ? w->icons[1] : w->icons[0];
-                WindowManager::Instance().Host()->SetIcon(window, IconTable::Instance().Find(shown));
+                WindowManager::Instance().Host()->SetIcon(window,
+                                                          IconTable::Instance().Find(shown));
             }
             return reinterpret_cast<LRESULT>(previous);
         }

@@ -4,13 +4,13 @@
 
 #include "platform/kernel/Resources.h"
 #include "platform/kernel/Trace.h"
-#include "platform/user/DialogBuilder.h"
-#include "platform/user/DialogManager.h"
-#include "platform/user/DialogNavigator.h"
-#include "platform/user/DialogTemplateReader.h"
-#include "platform/user/ModalLoop.h"
 #include "platform/user/User.h"
 #include "platform/user/controls/StandardControls.h"
+#include "platform/user/dialog/DialogBuilder.h"
+#include "platform/user/dialog/DialogManager.h"
+#include "platform/user/dialog/DialogNavigator.h"
+#include "platform/user/dialog/DialogTemplateReader.h"
+#include "platform/user/dialog/ModalLoop.h"
 
 using keldra::platform::Trace;
 using keldra::platform::TraceChannel;

@@ -1,10 +1,10 @@
 // Showing, placing and shaping windows, and their rectangles and coordinates.
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiHandles.h"
-#include "platform/gdi/GdiLookup.h"
+#include "platform/gdi/objects/GdiLookup.h"
 #include "platform/user/User.h"
-#include "platform/user/WindowGeometry.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/windows/WindowGeometry.h"
+#include "platform/user/windows/WindowManager.h"
 
 using keldra::platform::gdi::Rect;
 using keldra::platform::user::Window;

@@ -1,6 +1,6 @@
 #include "platform/user/UserIcons.h"
 
-#include "platform/user/IconTable.h"
+#include "platform/user/windows/IconTable.h"
 
 using keldra::platform::user::IconTable;
 

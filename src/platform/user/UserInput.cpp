@@ -1,7 +1,7 @@
 // Capture, mouse tracking, focus, key state and timers.
 #include "platform/user/User.h"
-#include "platform/user/WindowGeometry.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/windows/WindowGeometry.h"
+#include "platform/user/windows/WindowManager.h"
 
 using keldra::platform::user::WindowManager;
 

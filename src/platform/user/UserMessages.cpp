@@ -1,6 +1,6 @@
 // Sending, posting and retrieving messages, and translating keys into characters.
 #include "platform/user/User.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/windows/WindowManager.h"
 
 using keldra::platform::user::WindowManager;
 

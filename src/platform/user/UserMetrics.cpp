@@ -1,7 +1,7 @@
 // Screen and scroll-bar sizes. The screen is the host's; without a host it is empty.
 #include "platform/user/UserMetrics.h"
 
-#include "platform/user/WindowManager.h"
+#include "platform/user/windows/WindowManager.h"
 
 using keldra::platform::user::WindowManager;
 

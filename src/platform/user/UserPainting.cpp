@@ -1,7 +1,7 @@
 // Invalidation, painting and the system colours.
-#include "platform/user/SystemColours.h"
 #include "platform/user/User.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/windows/SystemColours.h"
+#include "platform/user/windows/WindowManager.h"
 
 using keldra::platform::gdi::Rect;
 using keldra::platform::user::WindowManager;

@@ -5,7 +5,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiHandles.h"
 #include "platform/user/User.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/windows/WindowManager.h"
 
 using keldra::platform::user::Window;
 using keldra::platform::user::WindowManager;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/user/WindowManager.h"
 #include "platform/user/controls/StandardControls.h"
+#include "platform/user/windows/WindowManager.h"
 
 namespace keldra::platform::user::controls::testing {
 

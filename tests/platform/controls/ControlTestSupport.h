@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "platform/host/HeadlessHost.h"
+#include "platform/headless/HeadlessHost.h"
 
 namespace keldra::platform::user::controls::testing {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/user/DialogTemplateReader.h"
+#include "platform/user/dialog/DialogTemplateReader.h"
 #include "resource.h"
 #include "support/DialogTemplateBytes.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/host/HeadlessHost.h"
-#include "platform/user/WindowManager.h"
+#include "platform/headless/HeadlessHost.h"
+#include "platform/user/windows/WindowManager.h"
 #include "support/ParamName.h"
 
 namespace keldra::platform::user {

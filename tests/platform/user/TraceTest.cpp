@@ -3,8 +3,8 @@
 #include <string>
 
 #include "platform/kernel/Trace.h"
-#include "platform/user/MessageNames.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/trace/MessageNames.h"
+#include "platform/user/windows/WindowManager.h"
 #include "user/UserTestSupport.h"
 
 namespace keldra::platform::user::testing {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/user/WindowManager.h"
+#include "platform/user/windows/WindowManager.h"
 
 namespace keldra::platform::user::testing {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/host/HeadlessHost.h"
+#include "platform/headless/HeadlessHost.h"
 
 namespace keldra::platform::user::testing {
 

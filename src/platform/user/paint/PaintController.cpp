@@ -1,0 +1,138 @@
+#include "platform/user/paint/PaintController.h"
+
+#include <ranges>
+
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiHandles.h"
+#include "platform/user/trace/MessageTrace.h"
+#include "platform/user/windows/WindowManager.h"
+
+namespace keldra::platform::user {
+
+PaintController::PaintController(WindowManager& manager) : manager_(manager), geometry_(manager) {
+    gdi::SetWindowDcSource([this](HWND window, bool) {
+        if (Trace::On(TraceChannel::Paint)) [[unlikely]]
+            MessageTrace::Paint("window dc", window, manager_.Find(window), Rect{});
+        return OpenDc(window);
+    });
+}
+
+void PaintController::Invalidate(HWND handle, std::optional<Rect> area, bool erase) {
+    Window* window = manager_.Find(handle);
+    if (window == nullptr) return;
+    const Rect client = window->ClientRect();
+    const Rect invalid = area ? area->Intersect(client) : client;
+    if (Trace::On(TraceChannel::Paint)) [[unlikely]]
+        MessageTrace::Paint(erase ? "invalidate+erase" : "invalidate", handle, window, invalid);
+    InvalidateArea(*window, Region(invalid), erase, false);
+}
+
+void PaintController::InvalidateTree(HWND handle) {
+    if (Window* window = manager_.Find(handle)) {
+        if (Trace::On(TraceChannel::Paint)) [[unlikely]]
+            MessageTrace::Paint("invalidate tree", handle, window, window->ClientRect());
+        InvalidateArea(*window, Region(window->ClientRect()), true, true);
+    }
+}
+
+void PaintController::InvalidateUncovered(HWND parent, const Region& area) {
+    if (Window* window = manager_.Find(parent)) {
+        if (Trace::On(TraceChannel::Paint)) [[unlikely]]
+            MessageTrace::Paint("invalidate uncovered", parent, window, area.Bounds());
+        InvalidateArea(*window, area, true, false);
+    }
+}
+
+void PaintController::InvalidateArea(Window& window, const Region& area, bool erase,
+                                     bool forceChildren) {
+    if (area.IsEmpty() || !geometry_.IsShowing(window)) return;
+    Region::Combine(window.update, area, gdi::RegionOp::Or, window.update);
+    Region::Combine(window.update, WindowGeometry::ShapeOf(window), gdi::RegionOp::And,
+                    window.update);
+    window.erasePending = window.erasePending || erase;
+    if ((window.style & WS_CLIPCHILDREN) && !forceChildren) return;
+    for (HWND handle : window.children) {
+        Window* child = manager_.Find(handle);
+        if (child == nullptr) continue;
+        Region inChild = area;
+        inChild.Offset(-child->rect.left, -child->rect.top);
+        InvalidateArea(*child, inChild, erase, forceChildren);
+    }
+}
+
+void PaintController::Validate(HWND handle) {
+    if (Window* window = manager_.Find(handle)) {
+        window->update = Region();
+        window->erasePending = false;
+    }
+}
+
+HWND PaintController::NextToPaint() const {
+    for (HWND top : manager_.TopLevels()) {
+        if (HWND found = FirstToPaintIn(top)) return found;
+    }
+    return nullptr;
+}
+
+HWND PaintController::FirstToPaintIn(HWND handle) const {
+    const Window* window = manager_.Find(handle);
+    if (window == nullptr || !window->IsVisibleFlag() || window->minimized) return nullptr;
+    if (!window->update.IsEmpty()) return handle;
+    // Lower siblings first, so that where children overlap the topmost ends up in front.
+    for (auto child = window->children.rbegin(); child != window->children.rend(); ++child) {
+        if (HWND found = FirstToPaintIn(*child)) return found;
+    }
+    return nullptr;
+}
+
+HDC PaintController::BeginPaint(HWND handle, PAINTSTRUCT* paint) {
+    Window* window = manager_.Find(handle);
+    if (window == nullptr || paint == nullptr) return nullptr;
+    const Region update = std::move(window->update);
+    const bool erase = window->erasePending;
+    window->update = Region();
+    window->erasePending = false;
+    ++paintsBegun_;
+
+    const HDC dc = OpenDc(handle, update);
+    const Rect box = update.Bounds();
+    if (Trace::On(TraceChannel::Paint)) [[unlikely]]
+        MessageTrace::Paint(erase ? "begin paint+erase" : "begin paint", handle, window, box);
+    *paint = PAINTSTRUCT{};
+    paint->hdc = dc;
+    paint->rcPaint = {box.left, box.top, box.right, box.bottom};
+    // fErase tells the caller the background still needs erasing.
+    paint->fErase =
+        erase && manager_.Send(handle, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) == 0;
+    return dc;
+}
+
+void PaintController::EndPaint(HWND handle, const PAINTSTRUCT* paint) {
+    if (paint != nullptr) ReleaseDC(handle, paint->hdc);
+}
+
+HDC PaintController::OpenDc(HWND handle, const std::optional<Region>& clip) {
+    const Window* window = manager_.Find(handle);
+    if (window == nullptr) return nullptr;
+    Window* top = manager_.Find(manager_.TopLevelOf(handle));
+    Region visible = geometry_.IsShowing(*window) ? geometry_.VisibleRegion(*window) : Region();
+    if (clip) Region::Combine(visible, *clip, gdi::RegionOp::And, visible);
+    top->needsPresent = true;
+    return gdi::OpenDisplayDc(WindowPlacement::SurfaceOf(*top), geometry_.OriginInTopLevel(*window),
+                              std::move(visible));
+}
+
+void PaintController::PresentChanged() {
+    host::Host* host = manager_.Host();
+    for (HWND handle : manager_.TopLevels()) {
+        Window* top = manager_.Find(handle);
+        if (top == nullptr || !top->needsPresent || !top->shownOnHost) continue;
+        top->needsPresent = false;
+        const auto& pixels = WindowPlacement::SurfaceOf(*top);
+        if (Trace::On(TraceChannel::Paint)) [[unlikely]]
+            MessageTrace::Paint("present", handle, top, top->ClientRect());
+        if (host != nullptr && pixels != nullptr) host->Present(handle, *pixels);
+    }
+}
+
+}  // namespace keldra::platform::user
