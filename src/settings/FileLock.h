@@ -60,6 +60,8 @@ class FileLock {
 
     Attempt TryOnce(const std::filesystem::path& path);
     void Open(const std::filesystem::path& path);
+    bool IsOpen() const;
+    void CloseFile();
 
     State state_ = State::NoFile;
     int error_ = 0;
