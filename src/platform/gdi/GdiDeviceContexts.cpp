@@ -1,4 +1,6 @@
 // Creating and releasing device contexts, their colours, modes and clip.
+#include <optional>
+
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiHandles.h"
 #include "platform/gdi/objects/GdiLookup.h"
@@ -112,30 +114,34 @@ int GetDeviceCaps(HDC dc, int index) {
     }
 }
 
-COLORREF SetBkColor(HDC dc, COLORREF colour) {
+namespace {
+
+// The background or text colour of a device context: set it (when `colour` is given) and
+// answer the one before.
+COLORREF ExchangeColour(HDC dc, Pixel DcColours::*which, std::optional<COLORREF> colour) {
     DeviceContext* context = FindDc(dc);
     if (context == nullptr) return CLR_INVALID;
-    const COLORREF previous = ColorRefFromPixel(context->colours.background);
-    context->colours.background = PixelFromColorRef(colour);
+    const COLORREF previous = ColorRefFromPixel(context->colours.*which);
+    if (colour) context->colours.*which = PixelFromColorRef(*colour);
     return previous;
+}
+
+}  // namespace
+
+COLORREF SetBkColor(HDC dc, COLORREF colour) {
+    return ExchangeColour(dc, &DcColours::background, colour);
 }
 
 COLORREF GetBkColor(HDC dc) {
-    const DeviceContext* context = FindDc(dc);
-    return context != nullptr ? ColorRefFromPixel(context->colours.background) : CLR_INVALID;
+    return ExchangeColour(dc, &DcColours::background, std::nullopt);
 }
 
 COLORREF SetTextColor(HDC dc, COLORREF colour) {
-    DeviceContext* context = FindDc(dc);
-    if (context == nullptr) return CLR_INVALID;
-    const COLORREF previous = ColorRefFromPixel(context->colours.text);
-    context->colours.text = PixelFromColorRef(colour);
-    return previous;
+    return ExchangeColour(dc, &DcColours::text, colour);
 }
 
 COLORREF GetTextColor(HDC dc) {
-    const DeviceContext* context = FindDc(dc);
-    return context != nullptr ? ColorRefFromPixel(context->colours.text) : CLR_INVALID;
+    return ExchangeColour(dc, &DcColours::text, std::nullopt);
 }
 
 int SetBkMode(HDC dc, int mode) {

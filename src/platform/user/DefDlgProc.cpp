@@ -4,6 +4,7 @@
 #include "platform/user/User.h"
 #include "platform/user/controls/StandardControls.h"
 #include "platform/user/dialog/DialogData.h"
+#include "platform/user/windows/MessageKinds.h"
 #include "platform/user/windows/WindowManager.h"
 
 namespace keldra::platform::user {
@@ -12,16 +13,10 @@ namespace {
 
 // Messages whose DLGPROC answer is the result itself rather than DWLP_MSGRESULT.
 bool AnswersDirectly(UINT message) {
+    if (keldra::platform::user::IsControlColourMessage(message)) return true;
     switch (message) {
         case WM_INITDIALOG:
         case WM_QUERYDRAGICON:
-        case WM_CTLCOLORMSGBOX:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLORDLG:
-        case WM_CTLCOLORSCROLLBAR:
-        case WM_CTLCOLORSTATIC:
             return true;
         default:
             return false;

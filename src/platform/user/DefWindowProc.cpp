@@ -5,6 +5,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/user/User.h"
 #include "platform/user/windows/IconTable.h"
+#include "platform/user/windows/MessageKinds.h"
 #include "platform/user/windows/SystemColours.h"
 #include "platform/user/windows/WindowManager.h"
 
@@ -69,6 +70,8 @@ void Paint(HWND window) {
 LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* w = Manager().Find(window);
     if (w == nullptr) return 0;
+    if (keldra::platform::user::IsControlColourMessage(message))
+        return ControlColour(message, reinterpret_cast<HDC>(wParam));
     switch (message) {
         case WM_NCCREATE:
             return TRUE;
@@ -108,14 +111,6 @@ LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE && !IsChild(window, GetFocus())) SetFocus(window);
             return 0;
-        case WM_CTLCOLORMSGBOX:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLORDLG:
-        case WM_CTLCOLORSCROLLBAR:
-        case WM_CTLCOLORSTATIC:
-            return ControlColour(message, reinterpret_cast<HDC>(wParam));
         default:
             return 0;
     }
