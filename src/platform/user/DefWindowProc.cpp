@@ -22,9 +22,7 @@ WindowManager& Manager() {
 
 LRESULT SetText(Window& window, LPCWSTR text) {
     window.text = text != nullptr ? text : L"";
-    if (!window.IsChild() && window.shownOnHost && Manager().Host() != nullptr) {
-        Manager().Host()->SetTitle(window.handle, window.text);
-    }
+    window.native.SetTitle(window.text);
     return TRUE;
 }
 
@@ -101,10 +99,9 @@ LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
             const std::size_t which = wParam != 0 ? 1 : 0;
             const HICON previous = w->icons[which];
             w->icons[which] = reinterpret_cast<HICON>(lParam);
-            if (w->shownOnHost && WindowManager::Instance().Host() != nullptr) {
+            if (w->native.Shown()) {
                 const HICON shown = w->icons[1] != nullptr ? w->icons[1] : w->icons[0];
-                WindowManager::Instance().Host()->SetIcon(window,
-                                                          IconTable::Instance().Find(shown));
+                w->native.SetIcon(IconTable::Instance().Find(shown));
             }
             return reinterpret_cast<LRESULT>(previous);
         }

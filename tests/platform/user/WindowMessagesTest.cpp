@@ -1,5 +1,6 @@
 // Windows and messages: creation and destruction order, the tree, text, sending, posting,
 // the quit request and subclassing.
+#include "platform/user/windows/WindowManager.h"
 #include "user/UserTestSupport.h"
 
 namespace keldra::platform::user::testing {
@@ -234,6 +235,25 @@ INSTANTIATE_TEST_SUITE_P(
                  host::NativeWindowRole::Popup},
         RoleCase{"unowned_tool_window", WS_EX_TOOLWINDOW, false, host::NativeWindowRole::Popup}),
     [](const ::testing::TestParamInfo<RoleCase>& kind) { return std::string(kind.param.name); });
+
+// A window follows the host it was shown on; once the program's host is replaced, the old
+// one hears nothing more of it (it may be gone), and the new one nothing until it shows it.
+TEST_F(WindowMessagesTest, AReplacedHostHearsNothingMoreOfItsWindows) {
+    const HWND top = MakeTopLevel(At(10, 10, 100, 80));
+    host_.Settle();
+    ASSERT_TRUE(host_.IsShown(top));
+    const std::wstring title = host_.Find(top)->state.title;
+    {
+        host::HeadlessHost other;
+        WindowManager::Instance().SetHost(&other);
+        SetWindowTextW(top, L"Renamed");
+        MoveWindow(top, 50, 60, 100, 80, TRUE);
+        EXPECT_EQ(host_.Find(top)->state.title, title);
+        EXPECT_EQ(host_.Find(top)->state.screenRect, (gdi::Rect{10, 10, 110, 90}));
+        EXPECT_EQ(other.Find(top), nullptr);
+        WindowManager::Instance().SetHost(&host_);
+    }
+}
 
 }  // namespace
 }  // namespace keldra::platform::user::testing

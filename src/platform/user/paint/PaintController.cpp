@@ -123,15 +123,14 @@ HDC PaintController::OpenDc(HWND handle, const std::optional<Region>& clip) {
 }
 
 void PaintController::PresentChanged() {
-    host::Host* host = manager_.Host();
     for (HWND handle : manager_.TopLevels()) {
         Window* top = manager_.Find(handle);
-        if (top == nullptr || !top->needsPresent || !top->shownOnHost) continue;
+        if (top == nullptr || !top->needsPresent || !top->native.Shown()) continue;
         top->needsPresent = false;
         const auto& pixels = WindowPlacement::SurfaceOf(*top);
         if (Trace::On(TraceChannel::Paint)) [[unlikely]]
             MessageTrace::Paint("present", handle, top, top->ClientRect());
-        if (host != nullptr && pixels != nullptr) host->Present(handle, *pixels);
+        if (pixels != nullptr) top->native.Present(*pixels);
     }
 }
 

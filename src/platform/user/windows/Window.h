@@ -12,6 +12,7 @@
 #include "platform/gdi/raster/Surface.h"
 #include "platform/user/UserConstants.h"
 #include "platform/user/UserTypes.h"
+#include "platform/user/windows/NativeWindowLink.h"
 #include "platform/user/windows/WindowClass.h"
 
 namespace keldra::platform::user {
@@ -51,7 +52,7 @@ struct Window {
     // has yet to see their latest state.
     std::shared_ptr<gdi::Surface> surface;
     bool needsPresent = false;
-    bool shownOnHost = false;
+    NativeWindowLink native;
 
     bool IsChild() const { return (style & WS_CHILD) != 0 && parent != nullptr; }
     bool IsVisibleFlag() const { return (style & WS_VISIBLE) != 0; }

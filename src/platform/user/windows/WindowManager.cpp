@@ -17,6 +17,7 @@ WindowManager& WindowManager::Instance() {
 WindowManager::WindowManager() : painter_(*this), placement_(*this), input_(*this) {}
 
 void WindowManager::SetHost(host::Host* host) {
+    for (auto& [handle, window] : windows_) window->native.Forget();
     tracingHost_.reset();
     if (host != nullptr && Trace::On(TraceChannel::Host)) {
         tracingHost_ = std::make_unique<host::TracingHost>(*host);
@@ -135,6 +136,22 @@ void WindowManager::Unlink(Window& window) {
     }
 }
 
+void WindowManager::Restack(HWND handle, HWND insertAfter) {
+    Window* window = Find(handle);
+    if (window == nullptr) return;
+    Window* parent = window->IsChild() ? Find(window->parent) : nullptr;
+    std::vector<HWND>& siblings = parent != nullptr ? parent->children : topLevels_;
+    std::erase(siblings, handle);
+    auto place = siblings.begin();
+    if (insertAfter == HWND_BOTTOM) {
+        place = siblings.end();
+    } else if (insertAfter != HWND_TOP) {
+        place = std::ranges::find(siblings, insertAfter);
+        if (place != siblings.end()) ++place;
+    }
+    siblings.insert(place, handle);
+}
+
 std::vector<HWND> WindowManager::OwnedWindows(HWND owner) const {
     std::vector<HWND> owned;
     for (HWND top : topLevels_) {
@@ -174,7 +191,7 @@ void WindowManager::Forget(HWND handle) {
     tracker_.Forget(handle);
     timers_.KillAllOf(handle);
     queue_.DropMessagesFor(handle);
-    if (!window->IsChild() && host_ != nullptr && window->shownOnHost) host_->Destroy(handle);
+    window->native.Destroy();
     Unlink(*window);
     windows_.erase(handle);
 }

@@ -57,9 +57,12 @@ class WindowManager {
 
     Window* Find(HWND handle) const;
     const std::vector<HWND>& TopLevels() const { return topLevels_; }
-    std::vector<HWND>& MutableTopLevels() { return topLevels_; }
     HWND TopLevelOf(HWND handle) const;
     bool IsAncestor(HWND ancestor, HWND handle) const;
+
+    // Puts the window among its siblings just below insertAfter (HWND_TOP, HWND_BOTTOM or a
+    // sibling's handle).
+    void Restack(HWND handle, HWND insertAfter);
 
     HWND Create(const CreateParams& params);
     bool Destroy(HWND handle);

@@ -54,7 +54,7 @@ void WindowPlacement::BecomeHidden(Window& window) {
         Uncover(window, WindowGeometry::ShapeOf(window));
         return;
     }
-    if (manager_.Host() != nullptr && window.shownOnHost) manager_.Host()->Hide(handle);
+    window.native.Hide();
     // A hidden top-level window is no longer active and keeps no focus.
     if (manager_.Active() == handle) manager_.Deactivate();
     if (manager_.TopLevelOf(manager_.Focus()) == handle) manager_.SetFocus(nullptr);
@@ -68,9 +68,7 @@ void WindowPlacement::SetMinimized(Window& window, bool minimized) {
     } else {
         window.style &= ~static_cast<DWORD>(WS_MINIMIZE);
     }
-    if (!window.IsChild() && manager_.Host() != nullptr && window.shownOnHost) {
-        manager_.Host()->SetMinimized(window.handle, minimized);
-    }
+    window.native.SetMinimized(minimized);
     if (!minimized) manager_.Painter().InvalidateTree(window.handle);
 }
 
@@ -86,10 +84,10 @@ void WindowPlacement::ShowOnHost(Window& window) {
     host::Host* host = manager_.Host();
     if (host == nullptr) return;
     const HICON icon = window.icons[1] != nullptr ? window.icons[1] : window.icons[0];
-    host->Show(window.handle, {window.rect, window.text, icon, window.shape,
-                               IconTable::Instance().Find(icon), RoleOf(window), window.owner});
-    if (window.minimized) host->SetMinimized(window.handle, true);
-    window.shownOnHost = true;
+    window.native.Show(*host, window.handle,
+                       {window.rect, window.text, icon, window.shape,
+                        IconTable::Instance().Find(icon), RoleOf(window), window.owner});
+    if (window.minimized) window.native.SetMinimized(true);
     window.needsPresent = true;
 }
 
@@ -105,13 +103,12 @@ bool WindowPlacement::SetPosition(HWND handle, HWND insertAfter, Rect rect, UINT
         placed.right = placed.left + std::max(0, rect.Width());
         placed.bottom = placed.top + std::max(0, rect.Height());
     }
-    if (!(flags & SWP_NOZORDER)) Restack(*window, insertAfter);
+    if (!(flags & SWP_NOZORDER)) manager_.Restack(handle, insertAfter);
     const bool resized = placed.Width() != old.Width() || placed.Height() != old.Height();
     window->rect = placed;
     if (!window->IsChild()) {
         if (resized) DropSurface(*window);
-        if (manager_.Host() != nullptr && window->shownOnHost)
-            manager_.Host()->Move(handle, placed);
+        window->native.Move(placed);
     }
     const bool redraw = !(flags & SWP_NOREDRAW) && (placed != old || !(flags & SWP_NOZORDER));
     if (redraw && geometry_.IsShowing(*window)) {
@@ -134,32 +131,12 @@ void WindowPlacement::MovedByDesktop(HWND handle, gdi::Point topLeft) {
         Rect::FromSize(topLeft.x, topLeft.y, window->rect.Width(), window->rect.Height());
 }
 
-void WindowPlacement::Restack(Window& window, HWND insertAfter) {
-    std::vector<HWND>* siblings = nullptr;
-    if (Window* parent = manager_.Find(window.parent); window.IsChild() && parent != nullptr) {
-        siblings = &parent->children;
-    } else {
-        siblings = &manager_.MutableTopLevels();
-    }
-    std::erase(*siblings, window.handle);
-    auto place = siblings->begin();
-    if (insertAfter == HWND_BOTTOM) {
-        place = siblings->end();
-    } else if (insertAfter != HWND_TOP) {
-        place = std::ranges::find(*siblings, insertAfter);
-        if (place != siblings->end()) ++place;
-    }
-    siblings->insert(place, window.handle);
-}
-
 bool WindowPlacement::SetShape(HWND handle, std::optional<Region> shape, bool redraw) {
     Window* window = manager_.Find(handle);
     if (window == nullptr) return false;
     const Region oldShape = WindowGeometry::ShapeOf(*window);
     window->shape = std::move(shape);
-    if (!window->IsChild() && manager_.Host() != nullptr && window->shownOnHost) {
-        manager_.Host()->SetShape(handle, window->shape);
-    }
+    window->native.SetShape(window->shape);
     if (redraw && geometry_.IsShowing(*window)) {
         if (window->IsChild()) Uncover(*window, oldShape);
         manager_.Painter().InvalidateTree(handle);

@@ -34,7 +34,6 @@ class WindowPlacement {
     void BecomeVisible(Window& window, bool activate);
     void BecomeHidden(Window& window);
     void SetMinimized(Window& window, bool minimized);
-    void Restack(Window& window, HWND insertAfter);
     void Uncover(const Window& window, const Region& shapeInWindow);
     void ShowOnHost(Window& window);
 
