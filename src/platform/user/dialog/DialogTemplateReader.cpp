@@ -63,18 +63,19 @@ bool DialogTemplateReader::ReadExtendedHead(TemplateCursor& cursor, DialogTempla
     cursor.Skip(2 * sizeof(WORD) + sizeof(DWORD));  // version, signature, help id
     layout.exStyle = cursor.Dword();
     layout.style = cursor.Dword();
-    count = cursor.Word();
-    layout.x = cursor.Short();
-    layout.y = cursor.Short();
-    layout.cx = cursor.Short();
-    layout.cy = cursor.Short();
-    return !cursor.Failed();
+    return ReadCountAndBox(cursor, layout, count);
 }
 
 bool DialogTemplateReader::ReadClassicHead(TemplateCursor& cursor, DialogTemplate& layout,
                                            WORD& count) {
     layout.style = cursor.Dword();
     layout.exStyle = cursor.Dword();
+    return ReadCountAndBox(cursor, layout, count);
+}
+
+// Both heads end alike: the number of controls, then the dialog's place and size.
+bool DialogTemplateReader::ReadCountAndBox(TemplateCursor& cursor, DialogTemplate& layout,
+                                           WORD& count) {
     count = cursor.Word();
     layout.x = cursor.Short();
     layout.y = cursor.Short();

@@ -22,6 +22,7 @@ class DialogTemplateReader {
   private:
     static bool ReadExtendedHead(TemplateCursor& cursor, DialogTemplate& layout, WORD& count);
     static bool ReadClassicHead(TemplateCursor& cursor, DialogTemplate& layout, WORD& count);
+    static bool ReadCountAndBox(TemplateCursor& cursor, DialogTemplate& layout, WORD& count);
     static bool ReadNamesAndFont(TemplateCursor& cursor, DialogTemplate& layout, bool extended);
     static std::optional<DialogItemTemplate> ReadExtendedItem(TemplateCursor& cursor);
     static std::optional<DialogItemTemplate> ReadClassicItem(TemplateCursor& cursor);
