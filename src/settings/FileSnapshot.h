@@ -54,6 +54,10 @@ class FileSnapshot {
 #endif
 
   private:
+    // Makes room after the bytes read so far for the next read and answers its size: the
+    // room made once for the expected size, else a chunk, never more than one byte past the
+    // limit; 0 once a byte past the limit has been read.
+    std::size_t MakeRoomForNextRead(std::size_t maxSize);
 #ifdef _WIN32
     FileSnapshot& Fail(unsigned long systemError);
     bool ReadUpTo(void* file, std::size_t maxSize, std::size_t expectedSize);

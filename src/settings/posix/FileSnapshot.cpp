@@ -64,18 +64,14 @@ FileSnapshot& FileSnapshot::Fail(int error) {
 // without holding more than that. The expected size and one byte more are read into room
 // made once; only a file that grows meanwhile makes the buffer grow.
 bool FileSnapshot::ReadUpTo(int fd, std::size_t maxSize, std::size_t expectedSize) {
-    constexpr std::size_t kChunk = 65536;
     bytes_.reserve(expectedSize + 1);
     for (;;) {
         const std::size_t offset = bytes_.size();
-        const std::size_t room = maxSize + 1 - offset;
-        if (room == 0) {
+        const std::size_t wanted = MakeRoomForNextRead(maxSize);
+        if (wanted == 0) {
             Fail(EFBIG);
             return false;
         }
-        const std::size_t spare = bytes_.capacity() - offset;
-        const std::size_t wanted = std::min({room, kChunk, spare > 0 ? spare : kChunk});
-        bytes_.resize(offset + wanted);
         const ssize_t count = read(fd, bytes_.data() + offset, wanted);
         const int error = errno;
         bytes_.resize(offset + static_cast<std::size_t>(std::max<ssize_t>(count, 0)));

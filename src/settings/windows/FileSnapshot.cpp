@@ -81,18 +81,14 @@ FileSnapshot& FileSnapshot::Fail(unsigned long systemError) {
 // Reads at most one byte past the limit, so that a file growing while it is read is caught
 // without holding more than that.
 bool FileSnapshot::ReadUpTo(void* file, std::size_t maxSize, std::size_t expectedSize) {
-    constexpr std::size_t kChunk = 65536;
     bytes_.reserve(expectedSize + 1);
     for (;;) {
         const std::size_t offset = bytes_.size();
-        const std::size_t room = maxSize + 1 - offset;
-        if (room == 0) {
+        const std::size_t wanted = MakeRoomForNextRead(maxSize);
+        if (wanted == 0) {
             Fail(ERROR_FILE_TOO_LARGE);
             return false;
         }
-        const std::size_t spare = bytes_.capacity() - offset;
-        const std::size_t wanted = std::min({room, kChunk, spare > 0 ? spare : kChunk});
-        bytes_.resize(offset + wanted);
         DWORD count = 0;
         const BOOL read =
             ReadFile(file, bytes_.data() + offset, static_cast<DWORD>(wanted), &count, nullptr);
