@@ -28,4 +28,21 @@ const wchar_t* FlagText(int flag) {
     return flag == 1 ? L"TRUE" : L"FALSE";
 }
 
+const wchar_t* LevelWord(int level) {
+    switch (level) {
+        case 0:
+            return L"LOW";
+        case 1:
+            return L"MIDDLE";
+        default:
+            return L"HIGH";
+    }
+}
+
+int LevelOfWord(std::wstring_view word) {
+    if (word == L"LOW") return 0;
+    if (word == L"MIDDLE") return 1;
+    return 2;
+}
+
 }  // namespace keldra::pages

@@ -1,6 +1,6 @@
 // How the pages keep numbers and switches in CONFIG.INI: a slider shows a stored number n
-// at position 1000 * n and stores position p as p / 1000; a switch is stored as the word
-// TRUE or FALSE and reads as on only for exactly TRUE.
+// at position 1000 * n and stores position p as p / 1000, as a number or as a level word;
+// a switch is stored as the word TRUE or FALSE and reads as on only for exactly TRUE.
 #pragma once
 
 #include <string>
@@ -20,5 +20,16 @@ std::wstring StoredNumberText(int position);
 // 1 for exactly "TRUE", case included; 0 for anything else.
 int FlagOf(std::wstring_view stored);
 const wchar_t* FlagText(int flag);
+
+// How a slider's level is stored.
+enum class SliderForm {
+    Number,     // the level as a decimal number
+    LevelWord,  // level 0 "LOW", 1 "MIDDLE", 2 "HIGH"
+};
+
+// The word of a level; every level above 1 is HIGH.
+const wchar_t* LevelWord(int level);
+// Case-sensitive and whole; every word other than LOW and MIDDLE counts as HIGH.
+int LevelOfWord(std::wstring_view word);
 
 }  // namespace keldra::pages
