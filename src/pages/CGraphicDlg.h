@@ -6,6 +6,7 @@
 #include <afxwin.h>
 
 #include "pages/CSettingsPage.h"
+#include "pages/PageTable.h"
 #include "skin/CSkinSliderCtrl.h"
 
 class CGraphicDlg : public CSettingsPage {
@@ -30,22 +31,19 @@ class CGraphicDlg : public CSettingsPage {
     DECLARE_MESSAGE_MAP()
 
   private:
-    void SetCaptions();
-    // Reads a TEXTURE / RANGE word into a slider, defaulting to its current level's word.
-    void LoadLevelWord(const wchar_t* key, CSkinSliderCtrl& slider);
-    // Reads a GLOW_LEVEL / GAMMA number into a slider, defaulting to its current level.
-    void LoadLevelNumber(const wchar_t* key, CSkinSliderCtrl& slider);
-    // Reads a "TRUE" / anything-else flag, defaulting to the member's current state.
+    using Table = keldra::pages::PageTable<CGraphicDlg>;
+    // Every control of the page, in the order its keys are written.
+    static const Table::Row kRows[];
 
     CComboBox m_cbResolution;
-    int m_bWindowMode;
-    int m_bFullScreen;
+    int m_bWindowMode = 0;
+    int m_bFullScreen = 0;
     CSkinSliderCtrl m_sldGlow;
     CSkinSliderCtrl m_sldBrightness;
     CSkinSliderCtrl m_sldDetail;
     CSkinSliderCtrl m_sldMaxField;
-    int m_bUseFilter;
-    int m_bRejectFight;
-    int m_bRejectTrade;
-    int m_bRejectParty;
+    int m_bUseFilter = 0;
+    int m_bRejectFight = 0;
+    int m_bRejectTrade = 0;
+    int m_bRejectParty = 0;
 };

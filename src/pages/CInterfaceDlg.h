@@ -4,6 +4,7 @@
 #pragma once
 
 #include "pages/CSettingsPage.h"
+#include "pages/PageTable.h"
 #include "skin/CSkinSliderCtrl.h"
 
 class CInterfaceDlg : public CSettingsPage {
@@ -21,14 +22,9 @@ class CInterfaceDlg : public CSettingsPage {
     BOOL OnInitDialog() override;
 
   private:
-    struct Switch {
-        int CInterfaceDlg::*flag;
-        const wchar_t* section;
-        const wchar_t* key;
-        int builtInDefault;
-    };
-    // The switches in the order they are read and written.
-    static const Switch kSwitches[];
+    using Table = keldra::pages::PageTable<CInterfaceDlg>;
+    // Every control of the page, in the order its keys are read and written.
+    static const Table::Row kRows[];
 
     int m_bUseMouse = 0;
     int m_bInvMouse = 0;

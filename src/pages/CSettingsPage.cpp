@@ -1,8 +1,6 @@
 #include "pages/CSettingsPage.h"
 
 #include "pages/PageOwner.h"
-#include "pages/SliderValue.h"
-#include "settings/SettingsFile.h"
 #include "skin/SkinnedSurface.h"
 
 using keldra::pages::PageOwner;
@@ -54,18 +52,9 @@ std::wstring CSettingsPage::LoadCaptionText(std::wstring_view key,
     return owner ? owner->LoadCaptionText(key, defaultText) : std::wstring(defaultText);
 }
 
-void CSettingsPage::SetCaptions(std::span<const PageCaption> captions) {
-    for (const PageCaption& caption : captions) {
-        const std::wstring text = LoadCaptionText(caption.key, caption.defaultText);
-        ::SetWindowTextW(::GetDlgItem(m_hWnd, caption.id), text.c_str());
-    }
-}
-
-int CSettingsPage::LoadFlag(const wchar_t* section, const wchar_t* key, int current) const {
-    using keldra::pages::FlagOf;
-    using keldra::pages::FlagText;
-    return FlagOf(
-        keldra::settings::SettingsFile::ReadText(section, key, FlagText(current), ConfigPath()));
+void CSettingsPage::SetCaption(int id, const keldra::pages::PageCaption& caption) {
+    const std::wstring text = LoadCaptionText(caption.key, caption.defaultText);
+    ::SetWindowTextW(::GetDlgItem(m_hWnd, id), text.c_str());
 }
 
 const std::wstring& CSettingsPage::ConfigPath() const {

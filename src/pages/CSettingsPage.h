@@ -5,16 +5,16 @@
 
 #include <afxwin.h>
 
-#include <span>
+#include <string>
+#include <string_view>
 
+#include "pages/PageCaption.h"
 #include "settings/SettingsTransaction.h"
 
-// One control's caption: its key in the caption file and the text without one.
-struct PageCaption {
-    int id;
-    const wchar_t* key;
-    const wchar_t* defaultText;
-};
+namespace keldra::pages {
+template <class Page>
+class PageTable;
+}
 
 class CSettingsPage : public CDialog {
   public:
@@ -39,10 +39,8 @@ class CSettingsPage : public CDialog {
     afx_msg void OnDestroy();
 
     std::wstring LoadCaptionText(std::wstring_view key, std::wstring_view defaultText) const;
-    // Sets each control's text from the caption file, in the order given.
-    void SetCaptions(std::span<const PageCaption> captions);
-    // A switch as stored: on only for exactly TRUE; `current` is the default.
-    int LoadFlag(const wchar_t* section, const wchar_t* key, int current) const;
+    // Sets the control's text from the caption file.
+    void SetCaption(int id, const keldra::pages::PageCaption& caption);
     const std::wstring& ConfigPath() const;
 
     CBitmap m_bmpBack;
@@ -51,5 +49,9 @@ class CSettingsPage : public CDialog {
     DECLARE_MESSAGE_MAP()
 
   private:
+    // The page's table sets captions and reads from the main window's settings file.
+    template <class Page>
+    friend class keldra::pages::PageTable;
+
     UINT m_nBackgroundId;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "pages/CSettingsPage.h"
+#include "pages/PageTable.h"
 #include "skin/CSkinSliderCtrl.h"
 
 class CSoundDlg : public CSettingsPage {
@@ -21,17 +22,9 @@ class CSoundDlg : public CSettingsPage {
     BOOL OnInitDialog() override;
 
   private:
-    struct FlagKey {
-        int CSoundDlg::*flag;
-        const wchar_t* key;
-    };
-    struct VolumeKey {
-        CSkinSliderCtrl CSoundDlg::*slider;
-        const wchar_t* key;
-    };
-    // The keys of [SOUND], in the order they are read and written.
-    static const FlagKey kFlagKeys[];
-    static const VolumeKey kVolumeKeys[];
+    using Table = keldra::pages::PageTable<CSoundDlg>;
+    // Every control of the page, in the order its keys are read and written.
+    static const Table::Row kRows[];
 
     CSkinSliderCtrl m_sliderEffect;
     CSkinSliderCtrl m_sliderBgm;
