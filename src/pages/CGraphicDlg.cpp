@@ -23,7 +23,7 @@ constexpr int kDefaultPosition = 2000;  // level 2 on every slider of the page
 
 }  // namespace
 
-IMPLEMENT_DYNAMIC(CGraphicDlg, CDialog)
+IMPLEMENT_DYNAMIC(CGraphicDlg, CSettingsPage)
 
 BEGIN_MESSAGE_MAP(CGraphicDlg, CSettingsPage)
 ON_BN_CLICKED(IDC_WINDOW_MODE_CHECK, &CGraphicDlg::OnBnClickedWindowMode)

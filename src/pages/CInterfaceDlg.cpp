@@ -19,6 +19,8 @@ constexpr int kDefaultSensitivity = 3000;
 
 }  // namespace
 
+IMPLEMENT_DYNAMIC(CInterfaceDlg, CSettingsPage)
+
 // SHADOW and WATER belong to [USER] here; the [VIDEO] lines of those names are the game's.
 // clang-format off
 const Table::Row CInterfaceDlg::kRows[] = {

@@ -8,6 +8,8 @@
 #include "skin/CSkinSliderCtrl.h"
 
 class CInterfaceDlg : public CSettingsPage {
+    DECLARE_DYNAMIC(CInterfaceDlg)
+
   public:
     CInterfaceDlg();
 

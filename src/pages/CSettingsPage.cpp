@@ -6,6 +6,8 @@
 using keldra::pages::PageOwner;
 using keldra::skin::SkinnedSurface;
 
+IMPLEMENT_DYNAMIC(CSettingsPage, CDialog)
+
 BEGIN_MESSAGE_MAP(CSettingsPage, CDialog)
 ON_WM_ERASEBKGND()
 ON_WM_CTLCOLOR()

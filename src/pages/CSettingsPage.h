@@ -17,6 +17,8 @@ class PageTable;
 }
 
 class CSettingsPage : public CDialog {
+    DECLARE_DYNAMIC(CSettingsPage)
+
   public:
     CSettingsPage(UINT templateId, UINT backgroundId);
 

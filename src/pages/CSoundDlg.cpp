@@ -18,6 +18,8 @@ constexpr int kDefaultVolume = 6000;
 
 }  // namespace
 
+IMPLEMENT_DYNAMIC(CSoundDlg, CSettingsPage)
+
 // clang-format off
 const Table::Row CSoundDlg::kRows[] = {
     Label{IDC_SOUND_ETC_TITLE, {L"IDC_sETC", L"ETC."}},

@@ -8,6 +8,8 @@
 #include "skin/CSkinSliderCtrl.h"
 
 class CSoundDlg : public CSettingsPage {
+    DECLARE_DYNAMIC(CSoundDlg)
+
   public:
     CSoundDlg();
 
