@@ -23,6 +23,7 @@ INTERFACE = "src/pages/CInterfaceDlg.cpp"
 LAYOUTS = "res/keldra.rc"
 PAGE = "src/pages/CSettingsPage.cpp"
 SLIDER_VALUE = "src/pages/SliderValue.cpp"
+STORED_VALUE = "src/pages/StoredControlValue.cpp"
 MAIN = "src/app/CConfigDlg.cpp"
 HOVER = "src/skin/CHoverButton.cpp"
 SLIDER = "src/skin/CSkinSliderCtrl.cpp"
@@ -65,38 +66,35 @@ MUTANTS = [
     Mutant("main-pages-one-lower", "Main window: every page placed one pixel lower",
            ((MAIN, "constexpr int kPageTop = 86;", "constexpr int kPageTop = 87;"),)),
     # --- check boxes' keys --------------------------------------------------------------
-    Mutant("interface-name-keys-swapped", "Interface: USER_NAME and MY_NAME boxes swap keys",
-           ((INTERFACE, 'm_bUserName, kUser, L"USER_NAME", 1}', 'm_bUserName, kUser, L"MY_NAME", 1}'),
-            (INTERFACE, 'm_bMyName, kUser, L"MY_NAME", 1}', 'm_bMyName, kUser, L"USER_NAME", 1}'))),
-    Mutant("sound-voice-danger-keys-swapped", "Sound: VOICE_CHAR and DANGER_DETECT boxes swap keys",
-           ((SOUND, '{&CSoundDlg::m_bVoiceChar, L"VOICE_CHAR"}', '{&CSoundDlg::m_bVoiceChar, L"DANGER_DETECT"}'),
-            (SOUND, '{&CSoundDlg::m_bDangerDetect, L"DANGER_DETECT"}', '{&CSoundDlg::m_bDangerDetect, L"VOICE_CHAR"}'))),
-    Mutant("graphic-refusal-keys-swapped", "Graphic: duel and party refusals written to each other's key",
-           ((GRAPHIC, 'L"REJECT_FIGHT", FlagText(m_bRejectFight)', 'L"REJECT_FIGHT", FlagText(m_bRejectParty)'),
-            (GRAPHIC, 'L"REJECT_PARTY", FlagText(m_bRejectParty)', 'L"REJECT_PARTY", FlagText(m_bRejectFight)'))),
+    Mutant("interface-name-keys-swapped", "Interface: USER_NAME and MY_NAME boxes swap keys in the table",
+           ((INTERFACE, 'm_bUserName,       kUser,  L"USER_NAME",  ', 'm_bUserName,       kUser,  L"MY_NAME",    '),
+            (INTERFACE, 'm_bMyName,         kUser,  L"MY_NAME",    ', 'm_bMyName,         kUser,  L"USER_NAME",  '))),
+    Mutant("sound-voice-danger-keys-swapped", "Sound: VOICE_CHAR and DANGER_DETECT boxes swap keys in the table",
+           ((SOUND, 'm_bVoiceChar,    kSection, L"VOICE_CHAR",    ', 'm_bVoiceChar,    kSection, L"DANGER_DETECT", '),
+            (SOUND, 'm_bDangerDetect, kSection, L"DANGER_DETECT", ', 'm_bDangerDetect, kSection, L"VOICE_CHAR",    '))),
+    Mutant("graphic-refusal-keys-swapped", "Graphic: duel and party refusal boxes swap keys in the table",
+           ((GRAPHIC, 'm_bRejectFight, kVideo, L"REJECT_FIGHT", ', 'm_bRejectFight, kVideo, L"REJECT_PARTY", '),
+            (GRAPHIC, 'm_bRejectParty, kVideo, L"REJECT_PARTY", ', 'm_bRejectParty, kVideo, L"REJECT_FIGHT", '))),
     # --- write order --------------------------------------------------------------------
     Mutant("interface-writes-reversed", "Interface: its keys written in reverse order",
            ((INTERFACE,
-             '    save.Write(kUser, L"MOUSE_SENSITIVITY", StoredNumberText(m_sliderSensitivity.GetPos()));\n'
-             '    for (const Switch& entry : kSwitches) {\n'
-             '        save.Write(entry.section, entry.key, FlagText(this->*entry.flag));\n'
-             '    }',
-             '    for (auto it = std::rbegin(kSwitches); it != std::rend(kSwitches); ++it) {\n'
-             '        save.Write(it->section, it->key, FlagText(this->*it->flag));\n'
-             '    }\n'
-             '    save.Write(kUser, L"MOUSE_SENSITIVITY", StoredNumberText(m_sliderSensitivity.GetPos()));'),)),
-    Mutant("sound-volumes-before-switches", "Sound: volumes written before the switches",
+             '    UpdateData(TRUE);\n    Table::Save(*this, kRows, save);',
+             '    UpdateData(TRUE);\n'
+             '    const std::vector<Table::Row> reversed(std::rbegin(kRows), std::rend(kRows));\n'
+             '    Table::Save(*this, reversed, save);'),)),
+    Mutant("sound-volumes-before-switches", "Sound: the volume rows moved before the switch rows",
            ((SOUND,
-             '    for (const FlagKey& entry : kFlagKeys)\n'
-             '        save.Write(kSection, entry.key, FlagText(this->*entry.flag));\n'
-             '    for (const VolumeKey& entry : kVolumeKeys) {\n'
-             '        save.Write(kSection, entry.key, StoredNumberText((this->*entry.slider).GetPos()));\n'
-             '    }',
-             '    for (const VolumeKey& entry : kVolumeKeys) {\n'
-             '        save.Write(kSection, entry.key, StoredNumberText((this->*entry.slider).GetPos()));\n'
-             '    }\n'
-             '    for (const FlagKey& entry : kFlagKeys)\n'
-             '        save.Write(kSection, entry.key, FlagText(this->*entry.flag));'),)),
+             "    Label{IDC_SOUND_ETC_TITLE, {L\"IDC_sETC\", L\"ETC.\"}},\n",
+             "    Label{IDC_SOUND_ETC_TITLE, {L\"IDC_sETC\", L\"ETC.\"}},\n#if 0\n"),
+            (SOUND,
+             "    Label{IDC_SOUND_VOLUME_TITLE,",
+             "#endif\n    Label{IDC_SOUND_VOLUME_TITLE,"),
+            (SOUND,
+             "L\"VOL_WORLD\",  SliderForm::Number, kDefaultVolume},\n",
+             "L\"VOL_WORLD\",  SliderForm::Number, kDefaultVolume},\n"
+             "    Check{IDC_SOUND_VOICE_CHAR, &CSoundDlg::m_bVoiceChar, kSection, L\"VOICE_CHAR\", 1, {L\"IDC_sCHARACTER_VOICE\", L\"Character voice\"}},\n"
+             "    Check{IDC_SOUND_VOICE_NPC, &CSoundDlg::m_bVoiceNpc, kSection, L\"VOICE_NPC\", 1, {L\"IDC_sNPC_VOICE\", L\"NPC voice\"}},\n"
+             "    Check{IDC_SOUND_DANGER_DETECT, &CSoundDlg::m_bDangerDetect, kSection, L\"DANGER_DETECT\", 1, {L\"IDC_sDANGER\", L\"Danger preception\"}},\n"))),
     Mutant("graphic-saved-after-sound", "Main window: Graphic saved after Sound",
            ((MAIN, "    m_pGraphicDlg->SaveSettings(save);\n    m_pSoundDlg->SaveSettings(save);",
              "    m_pSoundDlg->SaveSettings(save);\n    m_pGraphicDlg->SaveSettings(save);"),)),
@@ -121,29 +119,40 @@ MUTANTS = [
              "        if (page->IsWindowVisible()) page->ResetToDefaults();\n"
              "    }"),)),
     Mutant("interface-shadow-in-video", "Interface: SHADOW read and written in [VIDEO], the game's key",
-           ((INTERFACE, 'm_bShadow, kUser, L"SHADOW", 1}', 'm_bShadow, kVideo, L"SHADOW", 1}'),)),
-    Mutant("graphic-trade-refusal-in-user", "Graphic: REJECT_TRADE written to [USER]",
-           ((GRAPHIC, 'save.Write(kVideo, L"REJECT_TRADE"', 'save.Write(kUser, L"REJECT_TRADE"'),)),
+           ((INTERFACE, 'm_bShadow,         kUser,  L"SHADOW"', 'm_bShadow,         kVideo, L"SHADOW"'),)),
+    Mutant("graphic-trade-refusal-in-user", "Graphic: REJECT_TRADE read and written in [USER]",
+           ((GRAPHIC, 'kVideo, L"REJECT_TRADE"', 'kUser, L"REJECT_TRADE"'),)),
     # --- no-selection guard -------------------------------------------------------------
     Mutant("graphic-no-selection-guard-removed", "Graphic: screen size written with no selection",
-           ((GRAPHIC, "    if (DisplayModeList::IsValidIndex(mode)) {\n        save.Write(kVideo, L\"SIZE_X\"",
-             "    {\n        save.Write(kVideo, L\"SIZE_X\""),)),
+           ((STORED_VALUE, "    if (!DisplayModeList::IsValidIndex(index)) return;\n", ""),)),
     # --- values: defaults, ranges, clamps, writes ----------------------------------------
     Mutant("interface-hide-damage-default-on", "Interface: HIDE_DAMAGE defaults to TRUE",
-           ((INTERFACE, 'L"HIDE_DAMAGE", 0}', 'L"HIDE_DAMAGE", 1}'),)),
+           ((INTERFACE, 'L"HIDE_DAMAGE",      0, ', 'L"HIDE_DAMAGE",      1, '),)),
     Mutant("sound-default-volume-5", "Sound: default volume level 5 instead of 6",
            ((SOUND, "constexpr int kDefaultVolume = 6000;", "constexpr int kDefaultVolume = 5000;"),)),
     Mutant("slider-value-clamp-missed", "Stored numbers: the overflow clamp above dropped",
            ((SLIDER_VALUE, "    if (stored > kHighest) return std::numeric_limits<int>::max();\n", ""),)),
-    Mutant("graphic-gamma-write-dropped", "Graphic: GAMMA never written",
-           ((GRAPHIC, '    save.Write(kVideo, L"GAMMA", std::to_wstring(StoredNumberOf(m_sldBrightness.GetPos())));\n', ""),)),
+    Mutant("graphic-gamma-write-dropped", "Graphic: GAMMA never written (the brightness row left out of the save)",
+           ((GRAPHIC, '    UpdateData(TRUE);\n    Table::Save(*this, kRows, save);',
+             '    UpdateData(TRUE);\n'
+             '    std::vector<Table::Row> rows(std::begin(kRows), std::end(kRows));\n'
+             '    std::erase_if(rows, [](const Table::Row& row) {\n'
+             '        const Slider* slider = std::get_if<Slider>(&row);\n'
+             '        return slider != nullptr && slider->member == &CGraphicDlg::m_sldBrightness;\n'
+             '    });\n'
+             '    Table::Save(*this, rows, save);'),)),
     Mutant("graphic-middle-read-as-high", "Graphic: MIDDLE read as HIGH (level word off by one)",
-           ((GRAPHIC, 'if (word == L"MIDDLE") return 1;', 'if (word == L"MIDDLE") return 2;'),)),
+           ((SLIDER_VALUE, 'if (word == L"MIDDLE") return 1;', 'if (word == L"MIDDLE") return 2;'),)),
     Mutant("graphic-glow-range-short", "Graphic: glow and brightness range ends one short",
            ((GRAPHIC, "constexpr int kGlowMaximum = 4100;", "constexpr int kGlowMaximum = 4099;"),)),
     Mutant("interface-sensitivity-range-from-1", "Interface: sensitivity range starts at 1",
-           ((INTERFACE, "m_sliderSensitivity.InitRange(0, kSensitivityMaximum, FALSE);",
-             "m_sliderSensitivity.InitRange(1, kSensitivityMaximum, FALSE);"),)),
+           ((INTERFACE, "    Table::SetUp(*this, kRows);\n",
+             "    Table::SetUp(*this, kRows);\n"
+             "    m_sliderSensitivity.InitRange(1, kSensitivityMaximum, FALSE);\n"),)),
+    Mutant("graphic-window-mode-not-opposite", "Graphic: loading FULLSCREEN leaves window mode as it was",
+           ((GRAPHIC, "          .opposite = &CGraphicDlg::m_bWindowMode},", "          },"),)),
+    Mutant("interface-water-caption-corrected", "Interface: the water box's default text spelled correctly",
+           ((INTERFACE, 'L"Water relection"', 'L"Water reflection"'),)),
     # --- skin controls ------------------------------------------------------------------
     Mutant("hover-button-focus-rectangle", "Hover button: a focus rectangle drawn on the focused button",
            ((HOVER, "    DrawCaption(target, client);\n    target.Detach();",
