@@ -41,26 +41,26 @@ std::FILE* Trace::out_ = stderr;
 int Trace::depth_ = 0;
 
 unsigned Trace::FromEnvironment() {
-    const char* spec = std::getenv("KELDRA_TRACE");
-    return spec != nullptr ? ChannelsOf(spec) : 0;
+    const char* channelNames = std::getenv("KELDRA_TRACE");
+    return channelNames != nullptr ? ChannelsOf(channelNames) : 0;
 }
 
-unsigned Trace::ChannelsOf(std::string_view spec) {
+unsigned Trace::ChannelsOf(std::string_view channelNames) {
     unsigned channels = 0;
-    while (!spec.empty()) {
-        const std::size_t comma = spec.find(',');
-        const std::string_view word = spec.substr(0, comma);
+    while (!channelNames.empty()) {
+        const std::size_t comma = channelNames.find(',');
+        const std::string_view word = channelNames.substr(0, comma);
         for (const ChannelName& entry : kChannelNames) {
             if (entry.name == word) channels |= entry.channels;
         }
         if (comma == std::string_view::npos) break;
-        spec.remove_prefix(comma + 1);
+        channelNames.remove_prefix(comma + 1);
     }
     return channels;
 }
 
-void Trace::Configure(std::string_view spec, std::FILE* out) {
-    channels_ = ChannelsOf(spec);
+void Trace::Configure(std::string_view channelNames, std::FILE* out) {
+    channels_ = ChannelsOf(channelNames);
     out_ = out != nullptr ? out : stderr;
     depth_ = 0;
 }

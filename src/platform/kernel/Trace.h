@@ -30,10 +30,10 @@ class Trace {
     static void Line(TraceChannel channel, const char* format, ...)
         __attribute__((format(printf, 2, 3)));
 
-    // The channels named in `spec` ("msg,paint", "all"; unknown names are ignored), from now
-    // on, written to `out`. The program reads KELDRA_TRACE once as it starts; tests call this.
-    static void Configure(std::string_view spec, std::FILE* out);
-    static unsigned ChannelsOf(std::string_view spec);
+    // The channels named in `channelNames` ("msg,paint", "all"; unknown names are ignored), from
+    // now on, written to `out`. The program reads KELDRA_TRACE once as it starts; tests call this.
+    static void Configure(std::string_view channelNames, std::FILE* out);
+    static unsigned ChannelsOf(std::string_view channelNames);
 
     // A nested call: lines written while it lives are indented one step further.
     class Nested {

@@ -11,6 +11,7 @@
 #include "platform/user/dialog/DialogNavigator.h"
 #include "platform/user/dialog/DialogTemplateReader.h"
 #include "platform/user/dialog/ModalLoop.h"
+#include "platform/user/trace/MessageTrace.h"
 
 using keldra::platform::Trace;
 using keldra::platform::TraceChannel;
@@ -24,9 +25,7 @@ namespace {
 // "#102" or the name, for the trace.
 std::string NameForTrace(LPCWSTR name) {
     if (IS_INTRESOURCE(name)) return "#" + std::to_string(reinterpret_cast<std::uintptr_t>(name));
-    std::string narrow;
-    for (; *name != 0; ++name) narrow.push_back(*name < 0x7F ? static_cast<char>(*name) : '?');
-    return narrow;
+    return keldra::platform::user::MessageTrace::Printable(name);
 }
 
 void TraceNoDialog(const char* what, const char* reason) {

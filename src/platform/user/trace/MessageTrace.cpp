@@ -6,17 +6,12 @@
 
 namespace keldra::platform::user {
 
-namespace {
-
-// Class names are plain ASCII in this program; anything else shows as '?'.
-std::string Narrow(const std::wstring& text) {
+std::string MessageTrace::Printable(std::wstring_view text) {
     std::string narrow;
     narrow.reserve(text.size());
     for (wchar_t c : text) narrow.push_back(c > 0 && c < 0x7F ? static_cast<char>(c) : '?');
     return narrow;
 }
-
-}  // namespace
 
 std::string MessageTrace::Describe(HWND handle, const Window* window) {
     char text[160];
@@ -24,7 +19,7 @@ std::string MessageTrace::Describe(HWND handle, const Window* window) {
         std::snprintf(text, sizeof text, "%p (gone)", static_cast<void*>(handle));
     } else {
         const std::string className =
-            window->windowClass != nullptr ? Narrow(window->windowClass->name) : "?";
+            window->windowClass != nullptr ? Printable(window->windowClass->name) : "?";
         if (window->IsChild()) {
             std::snprintf(text, sizeof text, "%p %s #%d", static_cast<void*>(handle),
                           className.c_str(), window->id);
@@ -64,7 +59,7 @@ void MessageTrace::Paint(const char* verb, HWND handle, const Window* window, co
 
 void MessageTrace::CreateFailed(const std::wstring& className, const char* reason) {
     Trace::Line(TraceChannel::Create, "window of class \"%s\" not created: %s",
-                Narrow(className).c_str(), reason);
+                Printable(className).c_str(), reason);
 }
 
 }  // namespace keldra::platform::user

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/kernel/Trace.h"
 #include "platform/user/windows/Window.h"
@@ -14,6 +15,8 @@ class MessageTrace {
   public:
     // "0x10008 Button #1012" for a window, "0x10008 (gone)" for a handle with none.
     static std::string Describe(HWND handle, const Window* window);
+    // Class and resource names are plain ASCII in this program; anything else shows as '?'.
+    static std::string Printable(std::wstring_view text);
     // "WM_COMMAND", "TBM_GETPOS" (to a trackbar) or "msg 0x0465".
     static std::string NameOf(UINT message, const Window* window);
 
