@@ -4,11 +4,6 @@
 
 namespace keldra::settings {
 
-ParsedDocumentCache& ParsedDocumentCache::Instance() {
-    static ParsedDocumentCache cache;
-    return cache;
-}
-
 std::shared_ptr<const IniDocument> ParsedDocumentCache::Parse(std::string_view bytes,
                                                               IniReadOptions options) {
     const std::lock_guard lock(mutex_);

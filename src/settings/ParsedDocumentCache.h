@@ -1,6 +1,8 @@
 // The documents parsed last, by their exact bytes. Every read of a value must see the file
 // as it is on disk now, so each read reads the file again; but a window that reads thirty
-// values at start finds the same bytes each time, and those are parsed once.
+// values at start finds the same bytes each time, and those are parsed once. Its answers
+// depend on the bytes alone, never on what was asked before, so one cache can serve the
+// whole program.
 #pragma once
 
 #include <deque>
@@ -15,8 +17,6 @@ namespace keldra::settings {
 
 class ParsedDocumentCache {
   public:
-    static ParsedDocumentCache& Instance();
-
     // The document these bytes parse to with these options.
     std::shared_ptr<const IniDocument> Parse(std::string_view bytes, IniReadOptions options);
 
@@ -28,8 +28,6 @@ class ParsedDocumentCache {
     };
     // The settings file and the caption file: both stay in.
     static constexpr std::size_t kEntries = 2;
-
-    ParsedDocumentCache() = default;
 
     std::mutex mutex_;
     std::deque<Entry> entries_;  // the most recently used first

@@ -12,11 +12,17 @@ namespace keldra::settings {
 
 namespace {
 
+// The settings file and the caption file, each parsed once while it stays unchanged.
+ParsedDocumentCache& RecentDocuments() {
+    static ParsedDocumentCache documents;
+    return documents;
+}
+
 std::optional<std::wstring> FindStored(std::wstring_view section, std::wstring_view key,
                                        std::wstring_view path, IniReadOptions options) {
     const FileSnapshot file = FileSnapshot::Take(GameFileLocation::ForReading(path));
     if (file.GetState() != FileSnapshot::State::Read) return std::nullopt;
-    return ParsedDocumentCache::Instance().Parse(file.Bytes(), options)->Find(section, key);
+    return RecentDocuments().Parse(file.Bytes(), options)->Find(section, key);
 }
 
 }  // namespace

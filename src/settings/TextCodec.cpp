@@ -10,12 +10,12 @@ std::size_t TextCodec::UnitSize(TextEncoding encoding) {
 }
 
 std::wstring TextCodec::Decode(std::string_view bytes, TextEncoding encoding) {
-    if (encoding == TextEncoding::Windows1252) return Windows1252Table::Instance().Decode(bytes);
+    if (encoding == TextEncoding::Windows1252) return Windows1252Table::Decode(bytes);
     return UnicodeCodec::Decode(bytes, encoding);
 }
 
 std::string TextCodec::Encode(std::wstring_view text, TextEncoding encoding) {
-    if (encoding == TextEncoding::Windows1252) return Windows1252Table::Instance().Encode(text);
+    if (encoding == TextEncoding::Windows1252) return Windows1252Table::Encode(text);
     return UnicodeCodec::Encode(text, encoding);
 }
 

@@ -14,12 +14,12 @@ namespace keldra::settings {
 // of a file survives a decode and encode.
 class Windows1252Table {
   public:
-    static const Windows1252Table& Instance();
-
-    std::wstring Decode(std::string_view bytes) const;
-    std::string Encode(std::wstring_view text) const;
+    static std::wstring Decode(std::string_view bytes);
+    static std::string Encode(std::wstring_view text);
 
   private:
+    // The table, a constant once read.
+    static const Windows1252Table& Loaded();
     Windows1252Table();
     std::array<wchar_t, 256> toWide_{};
     std::unordered_map<wchar_t, char> toByte_;
