@@ -1,7 +1,7 @@
 // Message tables: handlers found by message and by control id, derived tables before base
 // ones, Default() reaching the window class, and run-time class names.
 #include "FrameworkTestSupport.h"
-#include "framework/AfxWindowMap.h"
+#include "framework/AfxModuleState.h"
 
 namespace keldra::framework::testing {
 namespace {
@@ -204,10 +204,10 @@ TEST_F(MessageMapTest, AWindowKeepsOneTemporaryWrapperUntilItIsDestroyed) {
     SendMessageW(window.m_hWnd, WM_NULL, 0, 0);
     EXPECT_EQ(CWnd::FromHandle(plain), wrapper);
 
-    const std::size_t before = AfxWindowMap::Instance().TemporaryCount();
+    const std::size_t before = AfxGetModuleState().windows.TemporaryCount();
     DestroyWindow(plain);
     SendMessageW(window.m_hWnd, WM_NULL, 0, 0);
-    EXPECT_EQ(AfxWindowMap::Instance().TemporaryCount(), before - 1);
+    EXPECT_EQ(AfxGetModuleState().windows.TemporaryCount(), before - 1);
     EXPECT_EQ(window.GetDlgItem(555), nullptr);
 }
 

@@ -2,11 +2,6 @@
 
 #include "framework/CWnd.h"
 
-AfxWindowMap& AfxWindowMap::Instance() {
-    static AfxWindowMap map;
-    return map;
-}
-
 CWnd* AfxWindowMap::Permanent(HWND window) const {
     const auto found = permanent_.find(window);
     return found != permanent_.end() ? found->second : nullptr;

@@ -12,8 +12,6 @@ class CWnd;
 
 class AfxWindowMap {
   public:
-    static AfxWindowMap& Instance();
-
     CWnd* Permanent(HWND window) const;
     void Add(HWND window, CWnd* object);
     void Remove(HWND window);

@@ -1,17 +1,14 @@
 #include "framework/CWinApp.h"
 
-namespace {
-
-CWinApp* g_application = nullptr;
-
-}  // namespace
+#include "framework/AfxModuleState.h"
 
 CWinApp::CWinApp(LPCTSTR appName) : m_pszAppName(appName) {
-    g_application = this;
+    AfxGetModuleState().application = this;
 }
 
 CWinApp::~CWinApp() {
-    if (g_application == this) g_application = nullptr;
+    CWinApp*& application = AfxGetModuleState().application;
+    if (application == this) application = nullptr;
 }
 
 BOOL CWinApp::InitInstance() {
@@ -34,16 +31,18 @@ int CWinApp::ExitInstance() {
 }
 
 CWinApp* AfxGetApp() {
-    return g_application;
+    return AfxGetModuleState().application;
 }
 
 CWnd* AfxGetMainWnd() {
-    return g_application != nullptr ? g_application->m_pMainWnd : nullptr;
+    const CWinApp* application = AfxGetApp();
+    return application != nullptr ? application->m_pMainWnd : nullptr;
 }
 
 HINSTANCE AfxGetResourceHandle() {
-    if (g_application != nullptr && g_application->m_hInstance != nullptr) {
-        return g_application->m_hInstance;
+    const CWinApp* application = AfxGetApp();
+    if (application != nullptr && application->m_hInstance != nullptr) {
+        return application->m_hInstance;
     }
     return ::GetModuleHandleW(nullptr);  // before start-up, or a program without the object
 }

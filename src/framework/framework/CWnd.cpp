@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "framework/AfxWindowMap.h"
+#include "framework/AfxModuleState.h"
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
 #include "framework/CScrollBar.h"
@@ -18,7 +18,7 @@ END_MESSAGE_MAP()
 namespace {
 
 AfxWindowMap& Map() {
-    return AfxWindowMap::Instance();
+    return AfxGetModuleState().windows;
 }
 
 }  // namespace

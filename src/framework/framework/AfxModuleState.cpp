@@ -1,0 +1,8 @@
+#include "framework/AfxModuleState.h"
+
+#include "framework/CWnd.h"
+
+AfxModuleState& AfxGetModuleState() {
+    static AfxModuleState state;
+    return state;
+}
