@@ -8,7 +8,7 @@
 
 #include "app/CConfigApp.h"
 #include "platform/headless/HeadlessHost.h"
-#include "platform/user/windows/WindowManager.h"
+#include "platform/user/windows/UserState.h"
 #include "settings/DefaultSettingsFile.h"
 
 CConfigApp theApp;
@@ -16,7 +16,7 @@ CConfigApp theApp;
 namespace {
 
 using keldra::platform::host::HeadlessHost;
-using keldra::platform::user::WindowManager;
+using keldra::platform::user::CurrentWindows;
 
 // A game folder with its CONFIG.INI, made the current folder for the benchmark's life.
 class GameFolder {
@@ -43,14 +43,14 @@ void BM_EditorToFirstFrame(benchmark::State& state) {
     GameFolder game;
     for (auto _ : state) {
         HeadlessHost host;
-        WindowManager::Instance().SetHost(&host);
+        CurrentWindows().SetHost(&host);
         // The first step runs once the window is painted and shown; the run ends after it.
         host.Then([] {});
         AfxWinMain();
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         }
-        WindowManager::Instance().SetHost(nullptr);
+        CurrentWindows().SetHost(nullptr);
     }
 }
 BENCHMARK(BM_EditorToFirstFrame)->Unit(benchmark::kMillisecond);
@@ -67,14 +67,14 @@ void BM_BareWindowFirstFrame(benchmark::State& state) {
     RegisterClassW(&windowClass);
     for (auto _ : state) {
         HeadlessHost host;
-        WindowManager::Instance().SetHost(&host);
+        CurrentWindows().SetHost(&host);
         HWND window = CreateWindowExW(0, L"KeldraBenchWindow", L"bare", WS_POPUP | WS_VISIBLE, 0, 0,
                                       456, 653, nullptr, nullptr, nullptr, nullptr);
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
         DestroyWindow(window);
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        WindowManager::Instance().SetHost(nullptr);
+        CurrentWindows().SetHost(nullptr);
     }
     UnregisterClassW(L"KeldraBenchWindow", nullptr);
 }

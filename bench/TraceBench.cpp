@@ -7,13 +7,13 @@
 
 #include "platform/headless/HeadlessHost.h"
 #include "platform/kernel/Trace.h"
-#include "platform/user/windows/WindowManager.h"
+#include "platform/user/windows/UserState.h"
 
 namespace {
 
 using keldra::platform::Trace;
 using keldra::platform::host::HeadlessHost;
-using keldra::platform::user::WindowManager;
+using keldra::platform::user::CurrentWindows;
 
 LRESULT CALLBACK Answer(HWND, UINT message, WPARAM, LPARAM) {
     return static_cast<LRESULT>(message);
@@ -23,7 +23,7 @@ LRESULT CALLBACK Answer(HWND, UINT message, WPARAM, LPARAM) {
 class TraceBenchWindow {
   public:
     TraceBenchWindow() {
-        WindowManager::Instance().SetHost(&host_);
+        CurrentWindows().SetHost(&host_);
         WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = Answer;
         windowClass.lpszClassName = L"KeldraTraceBench";
@@ -34,7 +34,7 @@ class TraceBenchWindow {
     ~TraceBenchWindow() {
         DestroyWindow(window_);
         UnregisterClassW(L"KeldraTraceBench", nullptr);
-        WindowManager::Instance().SetHost(nullptr);
+        CurrentWindows().SetHost(nullptr);
     }
     HWND Handle() const { return window_; }
 

@@ -24,6 +24,7 @@ LAYERS = {
     "platform/headless": ["platform/kernel", "platform/gdi", "platform/host", "platform/headless"],
     "platform/sdl": ["platform/kernel", "platform/gdi", "platform/host", "platform/sdl"],
     "platform/include": ["platform/kernel", "platform/gdi", "platform/host", "platform/user"],
+    "platform/session": ["platform/kernel", "platform/gdi", "platform/user", "platform/session"],
     "platform/entry": ["platform"],
     "framework": ["framework"],
     "settings": ["settings", "resource.h"],
@@ -37,7 +38,7 @@ LAYERS = {
 
 # Layers below the API's face: they may not include it.
 BELOW_THE_FACE = ["platform/kernel", "platform/gdi", "platform/host", "platform/headless",
-                  "platform/sdl"]
+                  "platform/sdl", "platform/session"]
 FACE_HEADERS = {"windows.h", "windowsx.h", "commctrl.h", "shellapi.h", "afxwin.h", "afxext.h",
                 "afxcmn.h"}
 

@@ -2,14 +2,14 @@
 #include <filesystem>
 
 #include "EditorTestSupport.h"
-#include "platform/user/windows/WindowManager.h"
+#include "platform/user/windows/UserState.h"
 
 namespace keldra::app::testing {
 namespace {
 
 std::vector<HWND> ShownTopLevels() {
     std::vector<HWND> shown;
-    for (HWND window : platform::user::WindowManager::Instance().TopLevels()) {
+    for (HWND window : platform::user::CurrentWindows().TopLevels()) {
         if (IsWindowVisible(window)) shown.push_back(window);
     }
     return shown;

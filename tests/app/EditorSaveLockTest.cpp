@@ -5,7 +5,7 @@
 #include <sys/file.h>
 
 #include "EditorTestSupport.h"
-#include "platform/user/windows/WindowManager.h"
+#include "platform/user/windows/UserState.h"
 #include "resource.h"
 #include "settings/DefaultSettingsFile.h"
 #include "settings/UniqueFd.h"
@@ -20,7 +20,7 @@ using settings::UniqueFd;
 
 std::size_t OtherVisibleTopLevels(HWND main) {
     std::size_t count = 0;
-    for (HWND window : platform::user::WindowManager::Instance().TopLevels()) {
+    for (HWND window : platform::user::CurrentWindows().TopLevels()) {
         count += window != main && IsWindowVisible(window);
     }
     return count;

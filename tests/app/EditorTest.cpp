@@ -7,7 +7,7 @@
 
 #include "EditorTestSupport.h"
 #include "app/SaveFailureMessage.h"
-#include "platform/user/windows/WindowManager.h"
+#include "platform/user/windows/UserState.h"
 #include "resource.h"
 #include "settings/DefaultSettingsFile.h"
 #include "settings/FileSnapshot.h"
@@ -240,7 +240,7 @@ TEST_F(EditorTest, OkClosesTheEditor) {
 // Every top-level window other than the editor's main window.
 std::vector<HWND> OtherTopLevels(HWND main) {
     std::vector<HWND> others;
-    for (HWND window : platform::user::WindowManager::Instance().TopLevels()) {
+    for (HWND window : platform::user::CurrentWindows().TopLevels()) {
         if (window != main && IsWindowVisible(window)) others.push_back(window);
     }
     return others;

@@ -12,11 +12,10 @@ namespace keldra::app::testing {
 
 EditorTest::EditorTest() : previousFolder_(std::filesystem::current_path().string()) {
     std::filesystem::current_path(folder_.Path());  // the editor works in the current folder
-    platform::user::WindowManager::Instance().SetHost(&host_);
+    session_.Windows().SetHost(&host_);
 }
 
 EditorTest::~EditorTest() {
-    platform::user::WindowManager::Instance().SetHost(nullptr);
     std::filesystem::current_path(previousFolder_);
 }
 

@@ -11,6 +11,7 @@
 #include "app/CConfigApp.h"
 #include "app/CConfigDlg.h"
 #include "platform/headless/HeadlessHost.h"
+#include "platform/session/Session.h"
 #include "support/TempFolder.h"
 
 namespace keldra::app::testing {
@@ -39,6 +40,8 @@ class EditorTest : public ::testing::Test {
     COLORREF PixelAt(int x, int y) const { return host_.PixelAt(MainWindow(), x, y); }
 
     keldra::testing::TempFolder folder_;
+    // Before the host, so that it ends after it: what the test made goes with it.
+    platform::Session session_;
     platform::host::HeadlessHost host_;
 
   private:

@@ -1,6 +1,5 @@
 #include "FrameworkTestSupport.h"
 
-#include "platform/user/windows/WindowManager.h"
 #include "support/DialogTemplateBytes.h"
 
 namespace keldra::framework::testing {
@@ -109,22 +108,14 @@ void Register(const wchar_t* name, WNDPROC procedure, int extra = 0) {
 }  // namespace
 
 FrameworkTest::FrameworkTest() {
-    platform::user::WindowManager::Instance().SetHost(&host_);
+    session_.Windows().SetHost(&host_);
     Register(kCheckClass, &CheckProcedure);
     Register(kLabelClass, &LabelProcedure);
     Register(kOwnerDrawClass, &OwnerDrawProcedure);
     Register(kSliderClass, &SliderProcedure, 24);
 }
 
-FrameworkTest::~FrameworkTest() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT) {
-    }
-    for (const wchar_t* name : {kCheckClass, kLabelClass, kOwnerDrawClass, kSliderClass}) {
-        UnregisterClassW(name, nullptr);
-    }
-    platform::user::WindowManager::Instance().SetHost(nullptr);
-}
+FrameworkTest::~FrameworkTest() = default;
 
 void FrameworkTest::RegisterLayout(WORD id, const DialogTemplate& layout) {
     const keldra::testing::DialogTemplateBytes bytes(layout);

@@ -15,6 +15,7 @@
 
 #include "platform/headless/HeadlessHost.h"
 #include "platform/kernel/ScopedResource.h"
+#include "platform/session/Session.h"
 #include "platform/user/dialog/DialogTemplate.h"
 
 namespace keldra::framework::testing {
@@ -40,6 +41,8 @@ class FrameworkTest : public ::testing::Test {
         Then([this, vk] { host_.TypeKey(vk); });
     }
 
+    // Before the host, so that it ends after it: what the test made goes with it.
+    platform::Session session_;
     platform::host::HeadlessHost host_;
 
   private:

@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "platform/user/windows/WindowManager.h"
+#include "platform/user/windows/UserState.h"
 
 namespace keldra::launch::testing {
 
@@ -29,7 +29,7 @@ void AddTree(const fs::path& root, FileTree& tree) {
 
 std::vector<std::wstring> VisibleTopLevelTitles() {
     std::vector<std::wstring> titles;
-    for (HWND window : platform::user::WindowManager::Instance().TopLevels()) {
+    for (HWND window : platform::user::CurrentWindows().TopLevels()) {
         if (!IsWindowVisible(window)) continue;
         wchar_t title[256] = {};
         GetWindowTextW(window, title, 256);
@@ -47,11 +47,10 @@ MenuStartTest::MenuStartTest() : previousFolder_(fs::current_path()) {
     environment_.Set("PATH", programs_.Path());
     environment_.Set("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + (programs_ / "no-bus").string());
     fs::current_path(work_.Path());
-    platform::user::WindowManager::Instance().SetHost(&host_);
+    session_.Windows().SetHost(&host_);
 }
 
 MenuStartTest::~MenuStartTest() {
-    platform::user::WindowManager::Instance().SetHost(nullptr);
     fs::current_path(previousFolder_);
 }
 

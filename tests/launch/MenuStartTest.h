@@ -16,6 +16,7 @@
 #include "launch/MenuStart.h"
 #include "launch/ScopedEnvironment.h"
 #include "platform/headless/HeadlessHost.h"
+#include "platform/session/Session.h"
 #include "support/TempFolder.h"
 
 namespace keldra::launch::testing {
@@ -59,6 +60,8 @@ class MenuStartTest : public ::testing::Test {
     keldra::testing::TempFolder games_;
     keldra::testing::TempFolder programs_;  // the only folder on PATH
     keldra::testing::TempFolder notes_;     // what the stand-ins note, outside all of the above
+    // Before the host, so that it ends after it: what the test made goes with it.
+    platform::Session session_;
     platform::host::HeadlessHost host_;
 
   private:

@@ -9,6 +9,7 @@
 #include "platform/gdi/image/BitmapPrefetch.h"
 #include "platform/gdi/image/BmpDecoder.h"
 #include "platform/gdi/image/FirstWindowPreparation.h"
+#include "platform/gdi/state/GdiState.h"
 
 namespace keldra::platform::gdi {
 namespace {
@@ -87,7 +88,7 @@ TEST(BitmapPrefetch, DroppedPlansAreNotDecoded) {
 }
 
 TEST(BitmapPrefetch, LoadBitmapTakesThePrefetchedPictureAndDecodesItselfAfterwards) {
-    BitmapPrefetch& prefetch = BitmapPrefetch::Instance();
+    BitmapPrefetch& prefetch = GdiState::Require().Prefetch();
     prefetch.PlanAll();
     prefetch.DecodePlanned();
     HBITMAP prefetched = LoadBitmapW(nullptr, MAKEINTRESOURCEW(kFirstSkinBitmap));

@@ -11,7 +11,7 @@
 #include "platform/gdi/image/IconGroup.h"
 #include "platform/gdi/image/PngWriter.h"
 #include "platform/kernel/ScopedResource.h"
-#include "platform/user/windows/IconTable.h"
+#include "platform/user/windows/UserState.h"
 
 namespace keldra::platform::gdi {
 namespace {
@@ -168,7 +168,7 @@ TEST(LoadIcon, TakesTheGroupsPicturesInOrderPassingOverMissingAndDamagedOnes) {
     const ScopedResource fourth(RT_ICON, 904, damaged);
     const HICON icon = LoadIcon(nullptr, MAKEINTRESOURCE(900));
     ASSERT_NE(icon, nullptr);
-    const auto pictures = user::IconTable::Instance().Find(icon);
+    const auto pictures = user::UserState::Require().Icons().Find(icon);
     ASSERT_NE(pictures, nullptr);
     ASSERT_EQ(pictures->size(), 2u);
     EXPECT_EQ((*pictures)[0].argb, IcoDecoder::Decode(TinyPicture(24))->argb);
@@ -186,7 +186,7 @@ TEST(ProgramIcon, LoadsInEverySizeAndIsShared) {
     const HICON icon = LoadIcon(nullptr, MAKEINTRESOURCE(128));
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(LoadIcon(nullptr, MAKEINTRESOURCE(128)), icon);
-    const auto pictures = user::IconTable::Instance().Find(icon);
+    const auto pictures = user::UserState::Require().Icons().Find(icon);
     ASSERT_NE(pictures, nullptr);
     std::vector<int> sizes;
     for (const IconImage& picture : *pictures) {

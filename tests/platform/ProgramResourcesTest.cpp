@@ -15,7 +15,7 @@
 #include "platform/gdi/image/BmpDecoder.h"
 #include "platform/gdi/image/IcoDecoder.h"
 #include "platform/kernel/ScopedResource.h"
-#include "platform/user/windows/IconTable.h"
+#include "platform/user/windows/UserState.h"
 #include "resource.h"
 
 namespace keldra::platform {
@@ -156,7 +156,7 @@ TEST(ProgramResources, TheIconGroupNamesThePicturesOfTheIconFile) {
     EXPECT_EQ(U16(group, 4), count);
     const HICON icon = LoadIcon(nullptr, MAKEINTRESOURCE(IDR_MAINFRAME));
     ASSERT_NE(icon, nullptr);
-    const auto pictures = user::IconTable::Instance().Find(icon);
+    const auto pictures = user::UserState::Require().Icons().Find(icon);
     ASSERT_NE(pictures, nullptr);
     ASSERT_EQ(pictures->size(), count);
     for (std::size_t i = 0; i < count; ++i) {

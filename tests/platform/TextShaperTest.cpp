@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gdi/state/GdiState.h"
 #include "platform/gdi/text/FontCatalog.h"
 #include "platform/gdi/text/FontFace.h"
 #include "platform/gdi/text/TextShaper.h"
@@ -41,7 +42,7 @@ class OneFontFile {
 };
 
 FontFaceSet& DialogFonts() {
-    FontFaceSet* fonts = FontCatalog::Instance().Fonts(FontRequest{});
+    FontFaceSet* fonts = GdiState::Require().Fonts().Fonts(FontRequest{});
     EXPECT_NE(fonts, nullptr) << "no font installed";
     return *fonts;
 }

@@ -120,7 +120,7 @@ std::vector<std::uint8_t> TemplateOf(const DialogTemplate& layout) {
 SkinControlTest::SkinControlTest()
     : skinLayout_(RT_DIALOG, kSkinLayout, TemplateOf(SkinLayout())),
       pageLayout_(RT_DIALOG, kPageLayout, TemplateOf(PageLayout())) {
-    platform::user::WindowManager::Instance().SetHost(&host_);
+    session_.Windows().SetHost(&host_);
     InitCommonControls();
     WNDCLASSW panel{};
     panel.lpfnWndProc = &PanelProcedure;
@@ -128,13 +128,7 @@ SkinControlTest::SkinControlTest()
     RegisterClassW(&panel);
 }
 
-SkinControlTest::~SkinControlTest() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT) {
-    }
-    UnregisterClassW(kPanelClass, nullptr);
-    platform::user::WindowManager::Instance().SetHost(nullptr);
-}
+SkinControlTest::~SkinControlTest() = default;
 
 void SkinControlTest::Open(SkinnedTestDialog& dialog) {
     ASSERT_TRUE(dialog.Create(kSkinLayout, nullptr));

@@ -14,6 +14,7 @@
 
 #include "platform/headless/HeadlessHost.h"
 #include "platform/kernel/ScopedResource.h"
+#include "platform/session/Session.h"
 #include "platform/user/dialog/DialogTemplate.h"
 #include "skin/CHoverButton.h"
 #include "skin/CSkinSliderCtrl.h"
@@ -115,6 +116,8 @@ class SkinControlTest : public ::testing::Test {
     // The presented pixels of a window's client rectangle, row by row.
     std::vector<COLORREF> Picture(const CWnd& window) const;
 
+    // First, so that it ends last: what the test made goes with it.
+    platform::Session session_;
     platform::host::HeadlessHost host_;
     HWND topLevel_ = nullptr;
 

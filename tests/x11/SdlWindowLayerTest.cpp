@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/sdl/SdlHost.h"
-#include "platform/user/windows/WindowManager.h"
+#include "platform/user/windows/UserState.h"
 #include "support/ProgramRun.h"
 #include "support/XProbe.h"
 #include "support/XvfbServer.h"
@@ -60,7 +60,7 @@ class SdlWindowLayerTest : public ::testing::Test {
         std::string error;
         host_ = SdlHost::Open(error);
         ASSERT_NE(host_, nullptr) << error;
-        user::WindowManager::Instance().SetHost(host_.get());
+        user::CurrentWindows().SetHost(host_.get());
         WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = &RecordingProcedure;
         windowClass.lpszClassName = L"KeldraX11Test";
@@ -72,7 +72,7 @@ class SdlWindowLayerTest : public ::testing::Test {
         if (window_ != nullptr) DestroyWindow(window_);
         Pump(std::chrono::milliseconds(50));
         UnregisterClassW(L"KeldraX11Test", nullptr);
-        user::WindowManager::Instance().SetHost(nullptr);
+        user::CurrentWindows().SetHost(nullptr);
         host_.reset();
     }
 

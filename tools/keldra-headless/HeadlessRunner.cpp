@@ -9,7 +9,7 @@
 #include "app/CConfigApp.h"
 #include "app/CConfigDlg.h"
 #include "platform/gdi/image/PngWriter.h"
-#include "platform/user/windows/WindowManager.h"
+#include "platform/user/windows/UserState.h"
 
 namespace keldra::headless {
 
@@ -186,7 +186,7 @@ void HeadlessRunner::WriteScreen(const std::string& file) const {
                                                  platform::gdi::PixelFormat::Colour);
     if (!screen) return;
     screen->Fill(screen->Bounds(), kDesktop);
-    const auto& stack = platform::user::WindowManager::Instance().TopLevels();  // topmost first
+    const auto& stack = platform::user::CurrentWindows().TopLevels();  // topmost first
     for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
         const auto* native = host_.Find(*it);
         if (native == nullptr || !native->shown || native->minimized || native->pixels == nullptr)

@@ -9,7 +9,7 @@
 #include "HeadlessScript.h"
 #include "app/CConfigApp.h"
 #include "launch/FolderArgument.h"
-#include "platform/user/windows/WindowManager.h"
+#include "platform/session/Session.h"
 
 CConfigApp theApp;
 
@@ -41,13 +41,14 @@ std::optional<std::vector<ScriptCommand>> ReadScript(const std::filesystem::path
 }
 
 int Play(const std::vector<ScriptCommand>& commands) {
+    const keldra::platform::Session session;
     keldra::platform::host::HeadlessHost host;
-    keldra::platform::user::WindowManager::Instance().SetHost(&host);
+    keldra::platform::user::CurrentWindows().SetHost(&host);
     keldra::headless::HeadlessRunner runner(host, theApp, std::cout);
     runner.Queue(commands);
     AfxWinMain();
     runner.Finish();
-    keldra::platform::user::WindowManager::Instance().SetHost(nullptr);
+    keldra::platform::user::CurrentWindows().SetHost(nullptr);
     std::cout << runner.Outcome() << std::endl;
     return 0;
 }

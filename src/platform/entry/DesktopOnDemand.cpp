@@ -4,18 +4,18 @@
 #include <cstdlib>
 #include <utility>
 
-#include "platform/user/windows/WindowManager.h"
+#include "platform/user/windows/UserState.h"
 
 namespace keldra::platform::host {
 
 using user::WindowManager;
 
 DesktopOnDemand::DesktopOnDemand(std::string programName) : programName_(std::move(programName)) {
-    WindowManager::Instance().SetHostOpener([this] { return Open(); });
+    user::CurrentWindows().SetHostOpener([this] { return Open(); });
 }
 
 DesktopOnDemand::~DesktopOnDemand() {
-    WindowManager& manager = WindowManager::Instance();
+    WindowManager& manager = user::CurrentWindows();
     manager.SetHostOpener(nullptr);
     if (host_) manager.SetHost(nullptr);
     host_.reset();

@@ -9,6 +9,7 @@
 
 #include "platform/entry/DesktopOnDemand.h"
 #include "platform/kernel/ProcessArguments.h"
+#include "platform/session/Session.h"
 
 namespace {
 
@@ -27,9 +28,11 @@ void KeepLargeBlocksInTheHeap() {
 int main(int argc, char** argv) {
     KeepLargeBlocksInTheHeap();
     keldra::platform::ProcessArguments::Record(argc, argv);
+    const keldra::platform::Session session;
     const keldra::platform::host::DesktopOnDemand desktop(KELDRA_PROGRAM_NAME);
-    // The desktop closes after this returns, when the program's windows are gone; the
-    // application object ends after that, as static objects do.
+    // The desktop closes after this returns, when the program's windows are gone, then the
+    // session frees what the program left; the application object ends after that, as
+    // static objects do.
     return wWinMain(GetModuleHandleW(nullptr), nullptr,
                     keldra::platform::ProcessArguments::CommandTail(), SW_SHOWDEFAULT);
 }

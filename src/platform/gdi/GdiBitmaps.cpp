@@ -155,7 +155,7 @@ int GetDIBits(HDC dc, HBITMAP bitmap, UINT startScan, UINT scanLines, LPVOID bit
 HBITMAP LoadBitmapW(HINSTANCE instance, LPCWSTR name) {
     if (IS_INTRESOURCE(name)) {
         const auto id = static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(name));
-        if (auto decoded = BitmapPrefetch::Instance().Take(id)) {
+        if (auto decoded = GdiState::Require().Prefetch().Take(id)) {
             return CreateBitmapFromSurface(std::move(decoded));
         }
     }

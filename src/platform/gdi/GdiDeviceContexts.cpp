@@ -4,7 +4,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiHandles.h"
 #include "platform/gdi/objects/GdiLookup.h"
-#include "platform/gdi/objects/StockObjects.h"
+#include "platform/gdi/state/GdiState.h"
 
 using namespace keldra::platform::gdi;
 
@@ -13,33 +13,25 @@ namespace {
 constexpr int kDisplayBitsPerPixel = 32;
 constexpr int kDisplayDpi = 96;
 
-struct DisplayHooks {
-    std::shared_ptr<Surface> screen;
-    WindowDcSource windowDcs;
-};
-
-DisplayHooks& Hooks() {
-    static DisplayHooks hooks;
-    return hooks;
-}
-
 void SelectDefaults(HDC dc) {
-    const StockObjects& stock = StockObjects::Instance();
+    const StockObjects& stock = GdiState::Require().Stock();
     SelectObject(dc, stock.whiteBrush);
     SelectObject(dc, stock.dialogFont);
 }
 
 HDC AddDc(std::unique_ptr<DeviceContext> context) {
-    return static_cast<HDC>(GdiObjectTable::Instance().Add(std::move(context)));
+    return static_cast<HDC>(GdiState::Require().Objects().Add(std::move(context)));
 }
 
 HDC OpenScreenOrWindowDc(HWND window, bool wholeWindow) {
-    if (window == nullptr) return OpenDisplayDc(Hooks().screen, {}, std::nullopt);
-    return Hooks().windowDcs ? Hooks().windowDcs(window, wholeWindow) : nullptr;
+    GdiState* state = GdiState::Current();
+    if (state == nullptr) return nullptr;
+    if (window == nullptr) return OpenDisplayDc(state->Screen(), {}, std::nullopt);
+    return state->WindowDcs() ? state->WindowDcs()(window, wholeWindow) : nullptr;
 }
 
 void ReleaseSelection(HGDIOBJ selected) {
-    if (GdiObject* object = GdiObjectTable::Instance().Find(selected)) --object->selections;
+    if (GdiObject* object = FindObject(selected)) --object->selections;
 }
 
 }  // namespace
@@ -55,10 +47,10 @@ HDC OpenDisplayDc(std::shared_ptr<Surface> target, Point origin, std::optional<R
 }
 
 void SetScreenSurface(std::shared_ptr<Surface> screen) {
-    Hooks().screen = std::move(screen);
+    GdiState::Require().SetScreen(std::move(screen));
 }
 void SetWindowDcSource(WindowDcSource source) {
-    Hooks().windowDcs = std::move(source);
+    GdiState::Require().SetWindowDcs(std::move(source));
 }
 
 }  // namespace keldra::platform::gdi
@@ -66,7 +58,7 @@ void SetWindowDcSource(WindowDcSource source) {
 HDC CreateCompatibleDC(HDC dc) {
     if (dc != nullptr && FindDc(dc) == nullptr) return nullptr;
     const HDC memory = AddDc(std::make_unique<DeviceContext>(DcKind::Memory, nullptr));
-    SelectObject(memory, StockObjects::Instance().defaultBitmap);
+    SelectObject(memory, GdiState::Require().Stock().defaultBitmap);
     SelectDefaults(memory);
     return memory;
 }
@@ -77,7 +69,7 @@ BOOL DeleteDC(HDC dc) {
     for (HGDIOBJ selected : {context->bitmap, context->brush, context->font}) {
         ReleaseSelection(selected);
     }
-    return GdiObjectTable::Instance().Remove(dc) ? TRUE : FALSE;
+    return GdiState::Require().Objects().Remove(dc) ? TRUE : FALSE;
 }
 
 HDC GetDC(HWND window) {
@@ -96,7 +88,7 @@ int ReleaseDC(HWND, HDC dc) {
 int GetDeviceCaps(HDC dc, int index) {
     const DeviceContext* context = FindDc(dc);
     if (context == nullptr) return 0;
-    const Surface* screen = Hooks().screen.get();
+    const Surface* screen = GdiState::Require().Screen().get();
     switch (index) {
         case PLANES:
             return 1;

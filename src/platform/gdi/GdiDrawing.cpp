@@ -80,8 +80,8 @@ BOOL BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int
 }
 
 HBRUSH CreateSolidBrush(COLORREF colour) {
-    return static_cast<HBRUSH>(GdiObjectTable::Instance().Add(
-        std::make_unique<BrushObject>(Brush::Solid(PixelFromColorRef(colour)))));
+    return static_cast<HBRUSH>(
+        Objects().Add(std::make_unique<BrushObject>(Brush::Solid(PixelFromColorRef(colour)))));
 }
 
 HBRUSH CreatePatternBrush(HBITMAP pattern) {
@@ -89,12 +89,10 @@ HBRUSH CreatePatternBrush(HBITMAP pattern) {
     if (bitmap == nullptr) return nullptr;
     // A bitmap drawn through several contexts at once (the stock one) cannot follow a
     // shared picture into all of them: the brush takes a copy of that one.
-    Brush brush = GdiObjectTable::Instance().IsStock(pattern)
-                      ? Brush::Pattern(bitmap->Pixels())
-                      : Brush::SharedPattern(bitmap->ShareWithBrush());
+    Brush brush = Objects().IsStock(pattern) ? Brush::Pattern(bitmap->Pixels())
+                                             : Brush::SharedPattern(bitmap->ShareWithBrush());
     if (brush.IsNull()) return nullptr;  // out of memory for the copy
-    return static_cast<HBRUSH>(
-        GdiObjectTable::Instance().Add(std::make_unique<BrushObject>(std::move(brush))));
+    return static_cast<HBRUSH>(Objects().Add(std::make_unique<BrushObject>(std::move(brush))));
 }
 
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {

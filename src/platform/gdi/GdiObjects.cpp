@@ -40,7 +40,7 @@ int CopyOut(const Info& info, int size, LPVOID out) {
 // Moves one selection slot of a context from its current object to next.
 HGDIOBJ SwapSelection(HGDIOBJ& slot, HGDIOBJ next, GdiObject& nextObject) {
     const HGDIOBJ previous = slot;
-    if (GdiObject* old = GdiObjectTable::Instance().Find(previous)) --old->selections;
+    if (GdiObject* old = FindObject(previous)) --old->selections;
     ++nextObject.selections;
     slot = next;
     return previous;
@@ -50,7 +50,7 @@ HGDIOBJ SelectBitmap(DeviceContext& dc, HGDIOBJ handle, BitmapObject& bitmap) {
     if (dc.Type() != DcKind::Memory) return nullptr;
     if (dc.bitmap == handle) return handle;
     // A bitmap draws into one memory context at a time; the shared stock one excepted.
-    if (bitmap.selections > 0 && !GdiObjectTable::Instance().IsStock(handle)) return nullptr;
+    if (bitmap.selections > 0 && !Objects().IsStock(handle)) return nullptr;
     dc.SetTarget(bitmap.SharedPixels());
     return SwapSelection(dc.bitmap, handle, bitmap);
 }
@@ -58,7 +58,7 @@ HGDIOBJ SelectBitmap(DeviceContext& dc, HGDIOBJ handle, BitmapObject& bitmap) {
 }  // namespace
 
 BOOL DeleteObject(HGDIOBJ object) {
-    auto& table = GdiObjectTable::Instance();
+    auto& table = Objects();
     GdiObject* found = table.Find(object);
     if (found == nullptr || found->Kind() == ObjectKind::DeviceContext) return FALSE;
     if (table.IsStock(object)) return TRUE;   // harmless, as on the platform
@@ -82,7 +82,7 @@ int GetObjectW(HGDIOBJ object, int size, LPVOID out) {
 }
 
 DWORD GetObjectType(HGDIOBJ object) {
-    const GdiObject* found = GdiObjectTable::Instance().Find(object);
+    const GdiObject* found = FindObject(object);
     if (found == nullptr) return 0;
     switch (found->Kind()) {
         case ObjectKind::Bitmap:
@@ -101,7 +101,7 @@ DWORD GetObjectType(HGDIOBJ object) {
 }
 
 HGDIOBJ GetStockObject(int index) {
-    return StockObjects::Instance().ByIndex(index);
+    return GdiState::Require().Stock().ByIndex(index);
 }
 
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
@@ -122,10 +122,10 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
 namespace keldra::platform::gdi {
 
 std::size_t LiveObjectCount() {
-    return GdiObjectTable::Instance().LiveCount();
+    return Objects().LiveCount();
 }
 std::size_t LiveObjectCount(ObjectKind kind) {
-    return GdiObjectTable::Instance().LiveCount(kind);
+    return Objects().LiveCount(kind);
 }
 
 DeviceContext* DcOf(HDC dc) {
@@ -150,13 +150,11 @@ Region* RegionOf(HRGN region) {
 
 HBITMAP CreateBitmapFromSurface(std::shared_ptr<Surface> surface) {
     if (surface == nullptr) return nullptr;
-    return static_cast<HBITMAP>(
-        GdiObjectTable::Instance().Add(std::make_unique<BitmapObject>(std::move(surface))));
+    return static_cast<HBITMAP>(Objects().Add(std::make_unique<BitmapObject>(std::move(surface))));
 }
 
 HRGN CreateRegionHandle(Region region) {
-    return static_cast<HRGN>(
-        GdiObjectTable::Instance().Add(std::make_unique<RegionObject>(std::move(region))));
+    return static_cast<HRGN>(Objects().Add(std::make_unique<RegionObject>(std::move(region))));
 }
 
 }  // namespace keldra::platform::gdi

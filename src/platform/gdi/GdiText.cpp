@@ -18,7 +18,7 @@ constexpr int kMaxEmPixels = 500;
 
 FontFaceSet* FontsOf(const DeviceContext& dc) {
     const FontObject* font = FindFont(dc.font);
-    return FontCatalog::Instance().Fonts(font != nullptr ? font->Request() : FontRequest{});
+    return GdiState::Require().Fonts().Fonts(font != nullptr ? font->Request() : FontRequest{});
 }
 
 bool ReadText(LPCWSTR text, int count, std::wstring_view& out) {
@@ -75,8 +75,7 @@ HFONT CreateFontIndirectW(const LOGFONTW* font) {
     if (font->lfHeight > 0) request.emPixels = (font->lfHeight * 11 + 6) / 13;
     if (request.emPixels < 1 || request.emPixels > kMaxEmPixels) return nullptr;
     request.bold = font->lfWeight >= FW_BOLD;
-    return static_cast<HFONT>(
-        GdiObjectTable::Instance().Add(std::make_unique<FontObject>(request)));
+    return static_cast<HFONT>(Objects().Add(std::make_unique<FontObject>(request)));
 }
 
 int DrawTextW(HDC dc, LPCWSTR text, int count, LPRECT rect, UINT format) {

@@ -8,13 +8,10 @@ extern "C" const std::uint8_t keldra_resource_section_end[];
 
 namespace keldra::platform {
 
-ProgramResources& ProgramResources::Instance() {
-    static ProgramResources resources;
-    return resources;
-}
-
-ProgramResources::ProgramResources()
-    : compiled_(ResourceFile::Parse({keldra_resource_section_begin, keldra_resource_section_end})) {
+const ResourceFile& ProgramResources::Compiled() {
+    static const ResourceFile compiled =
+        ResourceFile::Parse({keldra_resource_section_begin, keldra_resource_section_end});
+    return compiled;
 }
 
 const ResourceEntry* ProgramResources::Find(const ResourceName& type,
@@ -26,12 +23,17 @@ const ResourceEntry* ProgramResources::Find(const ResourceName& type,
         });
         if (newest != added_.rend()) return *newest;
     }
-    return compiled_.Find(type, name);
+    return FindCompiled(type, name);
 }
 
-std::vector<std::uint16_t> ProgramResources::CompiledNumbersOf(const ResourceName& type) const {
+const ResourceEntry* ProgramResources::FindCompiled(const ResourceName& type,
+                                                    const ResourceName& name) {
+    return Compiled().Find(type, name);
+}
+
+std::vector<std::uint16_t> ProgramResources::CompiledNumbersOf(const ResourceName& type) {
     std::vector<std::uint16_t> numbers;
-    for (const ResourceEntry& entry : compiled_.Entries()) {
+    for (const ResourceEntry& entry : Compiled().Entries()) {
         if (entry.type.Matches(type) && entry.name.IsNumber()) numbers.push_back(entry.name.Id());
     }
     return numbers;

@@ -1,7 +1,8 @@
 #include "platform/kernel/Resources.h"
 
-#include "platform/kernel/ProgramResources.h"
+#include "platform/kernel/KernelState.h"
 
+using keldra::platform::KernelState;
 using keldra::platform::ProgramResources;
 using keldra::platform::ResourceEntry;
 using keldra::platform::ResourceName;
@@ -19,8 +20,14 @@ const unsigned char kNoBytes[1] = {};
 
 HRSRC FindResourceW(HMODULE, LPCWSTR name, LPCWSTR type) {
     if (name == nullptr || type == nullptr) return nullptr;
-    const ResourceEntry* entry = ProgramResources::Instance().Find(
-        ResourceName::FromArgument(type), ResourceName::FromArgument(name));
+    // The program's own resources are there with or without a session, as they are part of
+    // the program; those a test puts in front belong to the session.
+    const auto typeName = ResourceName::FromArgument(type);
+    const auto resourceName = ResourceName::FromArgument(name);
+    KernelState* kernel = KernelState::Current();
+    const ResourceEntry* entry = kernel != nullptr
+                                     ? kernel->Resources().Find(typeName, resourceName)
+                                     : ProgramResources::FindCompiled(typeName, resourceName);
     return reinterpret_cast<HRSRC>(const_cast<ResourceEntry*>(entry));
 }
 

@@ -6,12 +6,14 @@
 //     const keldra::platform::ScopedResource layout(RT_DIALOG, 102, TemplateBytes());
 //
 // The object owns its bytes. Handles (HRSRC, the locked pointer) found through it are
-// valid only while it lives. Neither copied nor moved, so those handles stay put.
+// valid only while it lives. Neither copied nor moved, so those handles stay put. It
+// belongs to the session current when it is made, and must end before that session does.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
+#include "platform/kernel/ProgramResources.h"
 #include "platform/kernel/ResourceFile.h"
 #include "platform/kernel/WinTypes.h"
 
@@ -30,6 +32,7 @@ class ScopedResource {
     ScopedResource& operator=(const ScopedResource&) = delete;
 
   private:
+    ProgramResources& resources_;
     const std::vector<std::uint8_t> bytes_;
     const ResourceEntry entry_;
 };

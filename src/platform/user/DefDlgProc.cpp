@@ -5,6 +5,7 @@
 #include "platform/user/controls/StandardControls.h"
 #include "platform/user/dialog/DialogData.h"
 #include "platform/user/windows/MessageKinds.h"
+#include "platform/user/windows/UserState.h"
 #include "platform/user/windows/WindowManager.h"
 
 namespace keldra::platform::user {
@@ -81,7 +82,7 @@ void DialogData::EnsureClass() {
 }
 
 bool DialogData::IsDialog(HWND window) {
-    const Window* w = WindowManager::Instance().Find(window);
+    const Window* w = FindWindowOf(window);
     return w != nullptr && w->windowClass->procedure == DefDlgProcW;
 }
 

@@ -7,18 +7,17 @@
 #include "platform/user/windows/IconTable.h"
 #include "platform/user/windows/MessageKinds.h"
 #include "platform/user/windows/SystemColours.h"
-#include "platform/user/windows/WindowManager.h"
+#include "platform/user/windows/UserState.h"
 
+using keldra::platform::user::CurrentWindows;
+using keldra::platform::user::FindWindowOf;
 using keldra::platform::user::IconTable;
 using keldra::platform::user::SystemColours;
+using keldra::platform::user::UserState;
 using keldra::platform::user::Window;
 using keldra::platform::user::WindowManager;
 
 namespace {
-
-WindowManager& Manager() {
-    return WindowManager::Instance();
-}
 
 LRESULT SetText(Window& window, LPCWSTR text) {
     window.text = text != nullptr ? text : L"";
@@ -37,7 +36,7 @@ LRESULT GetText(const Window& window, WPARAM size, LPWSTR buffer) {
 LRESULT EraseBackground(const Window& window, HDC dc) {
     HBRUSH brush = window.windowClass->background;
     if (SystemColours::IsColourIndexBrush(brush)) {
-        brush = SystemColours::Instance().Brush(
+        brush = UserState::Require().Colours().Brush(
             static_cast<int>(reinterpret_cast<std::uintptr_t>(brush)) - 1);
     }
     if (brush == nullptr) return 0;
@@ -51,7 +50,7 @@ LRESULT EraseBackground(const Window& window, HDC dc) {
 LRESULT ControlColour(UINT message, HDC dc) {
     const bool field = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX;
     const int background = field ? COLOR_WINDOW : COLOR_BTNFACE;
-    const SystemColours& colours = SystemColours::Instance();
+    const SystemColours& colours = UserState::Require().Colours();
     SetTextColor(dc, colours.Colour(COLOR_WINDOWTEXT));
     SetBkColor(dc, colours.Colour(background));
     return reinterpret_cast<LRESULT>(colours.Brush(background));
@@ -66,7 +65,7 @@ void Paint(HWND window) {
 }  // namespace
 
 LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Window* w = Manager().Find(window);
+    Window* w = CurrentWindows().Find(window);
     if (w == nullptr) return 0;
     if (keldra::platform::user::IsControlColourMessage(message))
         return ControlColour(message, reinterpret_cast<HDC>(wParam));
@@ -101,7 +100,7 @@ LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
             w->icons[which] = reinterpret_cast<HICON>(lParam);
             if (w->native.Shown()) {
                 const HICON shown = w->icons[1] != nullptr ? w->icons[1] : w->icons[0];
-                w->native.SetIcon(IconTable::Instance().Find(shown));
+                w->native.SetIcon(UserState::Require().Icons().Find(shown));
             }
             return reinterpret_cast<LRESULT>(previous);
         }

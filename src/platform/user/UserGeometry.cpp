@@ -3,43 +3,41 @@
 #include "platform/gdi/GdiHandles.h"
 #include "platform/gdi/objects/GdiLookup.h"
 #include "platform/user/User.h"
+#include "platform/user/windows/UserState.h"
 #include "platform/user/windows/WindowGeometry.h"
-#include "platform/user/windows/WindowManager.h"
 
 using keldra::platform::gdi::Rect;
+using keldra::platform::user::CurrentWindows;
+using keldra::platform::user::FindWindowOf;
 using keldra::platform::user::Window;
 using keldra::platform::user::WindowGeometry;
 using keldra::platform::user::WindowManager;
 
 namespace {
 
-WindowManager& Manager() {
-    return WindowManager::Instance();
-}
-
 keldra::platform::gdi::Point ScreenOrigin(const Window& window) {
-    return WindowGeometry(Manager()).ScreenOrigin(window);
+    return WindowGeometry(CurrentWindows()).ScreenOrigin(window);
 }
 
 }  // namespace
 
 BOOL ShowWindow(HWND window, int command) {
-    return Manager().Placement().Show(window, command) ? TRUE : FALSE;
+    return CurrentWindows().Placement().Show(window, command) ? TRUE : FALSE;
 }
 
 BOOL IsWindowVisible(HWND window) {
-    const Window* w = Manager().Find(window);
+    const Window* w = CurrentWindows().Find(window);
     if (w == nullptr) return FALSE;
     // Visible means the window and all its ancestors have WS_VISIBLE; minimised still counts.
     for (const Window* v = w; v != nullptr;
-         v = v->IsChild() ? Manager().Find(v->parent) : nullptr) {
+         v = v->IsChild() ? CurrentWindows().Find(v->parent) : nullptr) {
         if (!v->IsVisibleFlag()) return FALSE;
     }
     return TRUE;
 }
 
 BOOL IsIconic(HWND window) {
-    const Window* w = Manager().Find(window);
+    const Window* w = CurrentWindows().Find(window);
     return w != nullptr && w->minimized ? TRUE : FALSE;
 }
 
@@ -53,14 +51,14 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int he
         !keldra::platform::gdi::IsSaneSpan(y, height)) {
         return FALSE;
     }
-    return Manager().Placement().SetPosition(window, insertAfter,
-                                             Rect::FromSize(x, y, width, height), flags)
+    return CurrentWindows().Placement().SetPosition(window, insertAfter,
+                                                    Rect::FromSize(x, y, width, height), flags)
                ? TRUE
                : FALSE;
 }
 
 BOOL GetWindowRect(HWND window, LPRECT rect) {
-    const Window* w = Manager().Find(window);
+    const Window* w = CurrentWindows().Find(window);
     if (w == nullptr || rect == nullptr) return FALSE;
     const auto origin = ScreenOrigin(*w);
     *rect = {origin.x, origin.y, origin.x + w->rect.Width(), origin.y + w->rect.Height()};
@@ -68,14 +66,14 @@ BOOL GetWindowRect(HWND window, LPRECT rect) {
 }
 
 BOOL GetClientRect(HWND window, LPRECT rect) {
-    const Window* w = Manager().Find(window);
+    const Window* w = CurrentWindows().Find(window);
     if (w == nullptr || rect == nullptr) return FALSE;
     *rect = {0, 0, w->rect.Width(), w->rect.Height()};
     return TRUE;
 }
 
 BOOL ClientToScreen(HWND window, LPPOINT point) {
-    const Window* w = Manager().Find(window);
+    const Window* w = CurrentWindows().Find(window);
     if (w == nullptr || point == nullptr) return FALSE;
     const auto origin = ScreenOrigin(*w);
     point->x += origin.x;
@@ -84,7 +82,7 @@ BOOL ClientToScreen(HWND window, LPPOINT point) {
 }
 
 BOOL ScreenToClient(HWND window, LPPOINT point) {
-    const Window* w = Manager().Find(window);
+    const Window* w = CurrentWindows().Find(window);
     if (w == nullptr || point == nullptr) return FALSE;
     const auto origin = ScreenOrigin(*w);
     point->x -= origin.x;
@@ -93,7 +91,7 @@ BOOL ScreenToClient(HWND window, LPPOINT point) {
 }
 
 int SetWindowRgn(HWND window, HRGN region, BOOL redraw) {
-    if (Manager().Find(window) == nullptr) return 0;
+    if (CurrentWindows().Find(window) == nullptr) return 0;
     std::optional<keldra::platform::gdi::Region> shape;
     if (region != nullptr) {
         const auto* source = keldra::platform::gdi::RegionOf(region);
@@ -102,5 +100,5 @@ int SetWindowRgn(HWND window, HRGN region, BOOL redraw) {
         // The window owns the region from now on; the handle is of no further use.
         DeleteObject(region);
     }
-    return Manager().Placement().SetShape(window, std::move(shape), redraw != FALSE) ? 1 : 0;
+    return CurrentWindows().Placement().SetShape(window, std::move(shape), redraw != FALSE) ? 1 : 0;
 }

@@ -1,34 +1,30 @@
 // Capture, mouse tracking, focus, key state and timers.
 #include "platform/user/User.h"
+#include "platform/user/windows/UserState.h"
 #include "platform/user/windows/WindowGeometry.h"
-#include "platform/user/windows/WindowManager.h"
 
+using keldra::platform::user::CurrentWindows;
+using keldra::platform::user::FindWindowOf;
 using keldra::platform::user::WindowManager;
 
-namespace {
-
-WindowManager& Manager() {
-    return WindowManager::Instance();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 HWND SetCapture(HWND window) {
-    return Manager().SetCapture(window);
+    return CurrentWindows().SetCapture(window);
 }
 
 BOOL ReleaseCapture() {
-    Manager().ReleaseCapture();
+    CurrentWindows().ReleaseCapture();
     return TRUE;
 }
 
 HWND GetCapture() {
-    return Manager().Capture();
+    return CurrentWindows().Capture();
 }
 
 BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track) {
     if (track == nullptr || track->cbSize != sizeof(TRACKMOUSEEVENT)) return FALSE;
-    WindowManager& manager = Manager();
+    WindowManager& manager = CurrentWindows();
     if (manager.Find(track->hwndTrack) == nullptr) return FALSE;
     if (track->dwFlags & TME_CANCEL) {
         manager.Tracker().Cancel(track->hwndTrack, track->dwFlags);
@@ -49,44 +45,44 @@ BOOL _TrackMouseEvent(LPTRACKMOUSEEVENT track) {
 
 BOOL GetCursorPos(LPPOINT point) {
     if (point == nullptr) return FALSE;
-    const auto pointer = Manager().Input().Pointer();
+    const auto pointer = CurrentWindows().Input().Pointer();
     *point = {pointer.x, pointer.y};
     return TRUE;
 }
 
 HWND SetFocus(HWND window) {
-    if (window != nullptr && Manager().Find(window) == nullptr) return nullptr;
-    return Manager().SetFocus(window);
+    if (window != nullptr && CurrentWindows().Find(window) == nullptr) return nullptr;
+    return CurrentWindows().SetFocus(window);
 }
 
 HWND GetFocus() {
-    return Manager().Focus();
+    return CurrentWindows().Focus();
 }
 
 HWND GetActiveWindow() {
-    return Manager().Active();
+    return CurrentWindows().Active();
 }
 
 HWND SetActiveWindow(HWND window) {
-    const HWND previous = Manager().Active();
-    const HWND top = Manager().TopLevelOf(window);
+    const HWND previous = CurrentWindows().Active();
+    const HWND top = CurrentWindows().TopLevelOf(window);
     if (top == nullptr || !IsWindowVisible(top) || !IsWindowEnabled(top)) return nullptr;
-    Manager().Activate(top);
+    CurrentWindows().Activate(top);
     return previous;
 }
 
 short GetKeyState(int vk) {
-    return Manager().Input().IsKeyDown(vk) ? static_cast<short>(0x8000) : short{0};
+    return CurrentWindows().Input().IsKeyDown(vk) ? static_cast<short>(0x8000) : short{0};
 }
 
 UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC callback) {
-    if (window == nullptr || Manager().Find(window) == nullptr) return 0;
+    if (window == nullptr || CurrentWindows().Find(window) == nullptr) return 0;
     // A window timer is named by its window and id; the platform answers a zero id with 1.
     const UINT_PTR used = id != 0 ? id : 1;
-    Manager().Timers().Set(window, used, elapse, callback, Manager().Now());
+    CurrentWindows().Timers().Set(window, used, elapse, callback, CurrentWindows().Now());
     return used;
 }
 
 BOOL KillTimer(HWND window, UINT_PTR id) {
-    return Manager().Timers().Kill(window, id) ? TRUE : FALSE;
+    return CurrentWindows().Timers().Kill(window, id) ? TRUE : FALSE;
 }

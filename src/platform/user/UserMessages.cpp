@@ -1,14 +1,12 @@
 // Sending, posting and retrieving messages, and translating keys into characters.
 #include "platform/user/User.h"
-#include "platform/user/windows/WindowManager.h"
+#include "platform/user/windows/UserState.h"
 
+using keldra::platform::user::CurrentWindows;
+using keldra::platform::user::FindWindowOf;
 using keldra::platform::user::WindowManager;
 
 namespace {
-
-WindowManager& Manager() {
-    return WindowManager::Instance();
-}
 
 // The character a key makes, or 0 for none.
 WPARAM CharacterOf(WPARAM vk, bool shift) {
@@ -42,21 +40,21 @@ WPARAM CharacterOf(WPARAM vk, bool shift) {
 }  // namespace
 
 LRESULT SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return Manager().Send(window, message, wParam, lParam);
+    return CurrentWindows().Send(window, message, wParam, lParam);
 }
 
 BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return Manager().Post(window, message, wParam, lParam) ? TRUE : FALSE;
+    return CurrentWindows().Post(window, message, wParam, lParam) ? TRUE : FALSE;
 }
 
 void PostQuitMessage(int exitCode) {
-    Manager().Queue().PostQuit(exitCode);
+    CurrentWindows().Queue().PostQuit(exitCode);
 }
 
 // Returns -1 when the host can deliver nothing more, where the platform would wait forever.
 BOOL GetMessageW(LPMSG message, HWND, UINT, UINT) {
     if (message == nullptr) return -1;
-    const auto next = Manager().NextMessage(true, true);
+    const auto next = CurrentWindows().NextMessage(true, true);
     if (!next) return -1;
     *message = *next;
     return next->message == WM_QUIT ? FALSE : TRUE;
@@ -64,7 +62,7 @@ BOOL GetMessageW(LPMSG message, HWND, UINT, UINT) {
 
 BOOL PeekMessageW(LPMSG message, HWND, UINT, UINT, UINT remove) {
     if (message == nullptr) return FALSE;
-    const auto next = Manager().NextMessage((remove & PM_REMOVE) != 0, false);
+    const auto next = CurrentWindows().NextMessage((remove & PM_REMOVE) != 0, false);
     if (!next) return FALSE;
     *message = *next;
     return TRUE;
@@ -72,19 +70,19 @@ BOOL PeekMessageW(LPMSG message, HWND, UINT, UINT, UINT remove) {
 
 BOOL TranslateMessage(const MSG* message) {
     if (message == nullptr || message->message != WM_KEYDOWN) return FALSE;
-    const bool shift = Manager().Input().IsKeyDown(VK_SHIFT);
+    const bool shift = CurrentWindows().Input().IsKeyDown(VK_SHIFT);
     const WPARAM character = CharacterOf(message->wParam, shift);
     if (character == 0) return FALSE;
     if (!IsWindow(message->hwnd)) return FALSE;
     MSG translated = *message;
     translated.message = WM_CHAR;
     translated.wParam = character;
-    Manager().Queue().PostNext(translated);
+    CurrentWindows().Queue().PostNext(translated);
     return TRUE;
 }
 
 LRESULT DispatchMessageW(const MSG* message) {
-    return message != nullptr ? Manager().Dispatch(*message) : 0;
+    return message != nullptr ? CurrentWindows().Dispatch(*message) : 0;
 }
 
 LRESULT CallWindowProcW(WNDPROC procedure, HWND window, UINT message, WPARAM wParam,

@@ -1,8 +1,10 @@
 // Screen and scroll-bar sizes. The screen is the host's; without a host it is empty.
 #include "platform/user/UserMetrics.h"
 
+#include "platform/user/windows/UserState.h"
 #include "platform/user/windows/WindowManager.h"
 
+using keldra::platform::user::CurrentWindows;
 using keldra::platform::user::WindowManager;
 
 namespace {
@@ -13,7 +15,7 @@ constexpr int kScrollBarSize = 17;
 }  // namespace
 
 int GetSystemMetrics(int index) {
-    const auto* host = WindowManager::Instance().Host();
+    const auto* host = CurrentWindows().Host();
     const keldra::platform::gdi::Rect screen =
         host != nullptr ? host->ScreenRect() : keldra::platform::gdi::Rect{};
     switch (index) {

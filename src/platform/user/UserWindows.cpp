@@ -5,19 +5,17 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiHandles.h"
 #include "platform/user/User.h"
-#include "platform/user/windows/WindowManager.h"
+#include "platform/user/windows/UserState.h"
 
+using keldra::platform::user::CurrentWindows;
+using keldra::platform::user::FindWindowOf;
 using keldra::platform::user::Window;
 using keldra::platform::user::WindowManager;
 
 namespace {
 
-WindowManager& Manager() {
-    return WindowManager::Instance();
-}
-
 Window* Find(HWND window) {
-    return Manager().Find(window);
+    return FindWindowOf(window);
 }
 
 std::wstring ClassName(LPCWSTR name) {
@@ -45,11 +43,11 @@ ATOM RegisterClassW(const WNDCLASSW* windowClass) {
     description.background = windowClass->hbrBackground;
     description.icon = windowClass->hIcon;
     static ATOM nextAtom = 0xC000;
-    return Manager().Classes().Register(std::move(description)) ? nextAtom++ : 0;
+    return CurrentWindows().Classes().Register(std::move(description)) ? nextAtom++ : 0;
 }
 
 BOOL UnregisterClassW(LPCWSTR className, HINSTANCE) {
-    return Manager().Classes().Unregister(ClassName(className)) ? TRUE : FALSE;
+    return CurrentWindows().Classes().Unregister(ClassName(className)) ? TRUE : FALSE;
 }
 
 HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
@@ -64,11 +62,12 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
     params.parent = parent;
     params.id = static_cast<int>(reinterpret_cast<std::intptr_t>(menu));
     params.createParam = param;
-    return Manager().Create(params);
+    return CurrentWindows().Create(params);
 }
 
 BOOL DestroyWindow(HWND window) {
-    return Manager().Destroy(window) ? TRUE : FALSE;
+    if (Find(window) == nullptr) return FALSE;
+    return CurrentWindows().Destroy(window) ? TRUE : FALSE;
 }
 
 BOOL IsWindow(HWND window) {
@@ -88,7 +87,7 @@ HWND GetWindow(HWND window, UINT relation) {
     if (relation == GW_OWNER) return w->IsChild() ? nullptr : w->owner;
     const Window* parent = Find(w->parent);
     const std::vector<HWND>& siblings =
-        w->IsChild() && parent != nullptr ? parent->children : Manager().TopLevels();
+        w->IsChild() && parent != nullptr ? parent->children : CurrentWindows().TopLevels();
     const auto at = std::ranges::find(siblings, window);
     if (relation == GW_HWNDNEXT && at != siblings.end() && at + 1 != siblings.end())
         return *(at + 1);
@@ -97,7 +96,7 @@ HWND GetWindow(HWND window, UINT relation) {
 }
 
 BOOL IsChild(HWND parent, HWND window) {
-    return Manager().IsAncestor(parent, window) ? TRUE : FALSE;
+    return CurrentWindows().IsAncestor(parent, window) ? TRUE : FALSE;
 }
 
 HWND GetDlgItem(HWND dialog, int id) {
@@ -207,8 +206,8 @@ BOOL EnableWindow(HWND window, BOOL enable) {
         w->style &= ~static_cast<DWORD>(WS_DISABLED);
     } else {
         w->style |= WS_DISABLED;
-        if (Manager().Focus() == window) Manager().SetFocus(nullptr);
-        if (Manager().Capture() == window) Manager().ReleaseCapture();
+        if (CurrentWindows().Focus() == window) CurrentWindows().SetFocus(nullptr);
+        if (CurrentWindows().Capture() == window) CurrentWindows().ReleaseCapture();
     }
     SendMessageW(window, WM_ENABLE, enable ? TRUE : FALSE, 0);
     return wasDisabled;

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/user/controls/StandardControls.h"
-#include "platform/user/windows/WindowManager.h"
 
 namespace keldra::platform::user::controls::testing {
 
@@ -17,7 +16,7 @@ ControlTest* ControlTest::current_ = nullptr;
 
 ControlTest::ControlTest() : labelBrush_(CreateSolidBrush(kLabelBrushColour)) {
     current_ = this;
-    WindowManager::Instance().SetHost(&host_);
+    session_.Windows().SetHost(&host_);
     RegisterStandardControlClasses();
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = &ControlTest::ParentProcedure;
@@ -29,11 +28,6 @@ ControlTest::ControlTest() : labelBrush_(CreateSolidBrush(kLabelBrushColour)) {
 }
 
 ControlTest::~ControlTest() {
-    DestroyWindow(parent_);
-    Settle();
-    UnregisterClassW(kParentClass, nullptr);
-    WindowManager::Instance().SetHost(nullptr);
-    DeleteObject(labelBrush_);
     current_ = nullptr;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/headless/HeadlessHost.h"
+#include "platform/session/Session.h"
 
 namespace keldra::platform::user::controls::testing {
 
@@ -50,6 +51,8 @@ class ControlTest : public ::testing::Test {
     // A presented pixel of a control, in its own client coordinates.
     COLORREF Pixel(HWND control, int x, int y) const;
 
+    // First, so that it ends last: the test's windows, classes and brushes go with it.
+    Session session_;
     host::HeadlessHost host_;
     HWND parent_ = nullptr;
     // Set to leave painting and control colours to the default processing.

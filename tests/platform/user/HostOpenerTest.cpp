@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/headless/HeadlessHost.h"
-#include "platform/user/windows/WindowManager.h"
+#include "platform/user/windows/UserState.h"
 #include "support/ParamName.h"
 
 namespace keldra::platform::user {
@@ -40,7 +40,7 @@ class HostOpenerTest : public ::testing::Test {
         Manager().SetHost(nullptr);
         UnregisterClassW(kClass, nullptr);
     }
-    static WindowManager& Manager() { return WindowManager::Instance(); }
+    static WindowManager& Manager() { return CurrentWindows(); }
     HWND MakeWindow(DWORD style = WS_POPUP | WS_VISIBLE, HWND parent = nullptr) {
         HWND window = CreateWindowExW(0, kClass, L"", style, 10, 10, 200, 100, parent, nullptr,
                                       nullptr, nullptr);
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // Placing a window on the screen, as a centred dialog is placed.
                       Need{"ScreenSize",
                            [](FirstNeedTest&) {
-                               const gdi::Rect screen = WindowManager::Instance().ScreenRect();
+                               const gdi::Rect screen = CurrentWindows().ScreenRect();
                                EXPECT_EQ(screen.Width(), kScreen.Width());
                                EXPECT_EQ(screen.Height(), kScreen.Height());
                            }},

@@ -4,7 +4,7 @@
 
 #include "platform/kernel/Trace.h"
 #include "platform/user/trace/MessageNames.h"
-#include "platform/user/windows/WindowManager.h"
+#include "platform/user/windows/UserState.h"
 #include "user/UserTestSupport.h"
 
 namespace keldra::platform::user::testing {
@@ -114,7 +114,7 @@ TEST_F(TraceTest, PaintingIsToldOnThePaintChannelOnly) {
 TEST_F(TraceTest, HostCallsAndHostInputAreTold) {
     Start("host");
     // The tracing host is put in front when the host is set.
-    WindowManager::Instance().SetHost(&host_);
+    CurrentWindows().SetHost(&host_);
     const HWND top = MakeTopLevel(At(10, 10, 50, 50));
     host_.Settle();
     host_.Click({20, 20});

@@ -2,15 +2,13 @@
 
 #include <algorithm>
 
-#include "platform/user/windows/WindowManager.h"
-
 namespace keldra::platform::user::testing {
 
 UserTest* UserTest::current_ = nullptr;
 
 UserTest::UserTest() {
     current_ = this;
-    WindowManager::Instance().SetHost(&host_);
+    session_.Windows().SetHost(&host_);
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = &UserTest::Procedure;
     windowClass.lpszClassName = kClass;
@@ -18,22 +16,12 @@ UserTest::UserTest() {
 }
 
 UserTest::~UserTest() {
-    for (HWND window : made_) DestroyWindow(window);
-    WindowManager& manager = WindowManager::Instance();
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT) {
-    }
-    UnregisterClassW(kClass, nullptr);
-    manager.SetHost(nullptr);
     current_ = nullptr;
 }
 
 HWND UserTest::MakeTopLevel(RECT rect, DWORD style, HWND owner) {
-    const HWND window =
-        CreateWindowExW(0, kClass, L"top", style, rect.left, rect.top, rect.right - rect.left,
-                        rect.bottom - rect.top, owner, nullptr, nullptr, nullptr);
-    made_.push_back(window);
-    return window;
+    return CreateWindowExW(0, kClass, L"top", style, rect.left, rect.top, rect.right - rect.left,
+                           rect.bottom - rect.top, owner, nullptr, nullptr, nullptr);
 }
 
 HWND UserTest::MakeChild(HWND parent, int id, RECT rect, DWORD style, DWORD exStyle) {

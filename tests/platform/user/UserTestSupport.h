@@ -1,6 +1,5 @@
-// A headless host and recording test windows for the window-layer tests. Each test gets a
-// fresh host; every window it made is destroyed and its classes unregistered afterwards, so
-// the one window manager of the process starts each test empty.
+// A headless host and recording test windows for the window-layer tests. Each test has a
+// platform session and a host of its own; the test's windows and classes end with them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "platform/headless/HeadlessHost.h"
+#include "platform/session/Session.h"
 
 namespace keldra::platform::user::testing {
 
@@ -47,6 +47,8 @@ class UserTest : public ::testing::Test {
     std::size_t Count(HWND window, UINT message) const;
     void ClearLog() { log_.clear(); }
 
+    // First, so that it ends last: the test's windows go with it.
+    Session session_;
     host::HeadlessHost host_;
     // Consulted for every test window after its own behaviour.
     std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)> anyWindow_;
@@ -58,7 +60,6 @@ class UserTest : public ::testing::Test {
     static UserTest* current_;
     std::vector<Received> log_;
     std::map<HWND, Behaviour> behaviours_;
-    std::vector<HWND> made_;
 };
 
 // RECT from position and size.

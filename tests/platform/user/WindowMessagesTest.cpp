@@ -1,6 +1,6 @@
 // Windows and messages: creation and destruction order, the tree, text, sending, posting,
 // the quit request and subclassing.
-#include "platform/user/windows/WindowManager.h"
+#include "platform/user/windows/UserState.h"
 #include "user/UserTestSupport.h"
 
 namespace keldra::platform::user::testing {
@@ -245,13 +245,13 @@ TEST_F(WindowMessagesTest, AReplacedHostHearsNothingMoreOfItsWindows) {
     const std::wstring title = host_.Find(top)->state.title;
     {
         host::HeadlessHost other;
-        WindowManager::Instance().SetHost(&other);
+        CurrentWindows().SetHost(&other);
         SetWindowTextW(top, L"Renamed");
         MoveWindow(top, 50, 60, 100, 80, TRUE);
         EXPECT_EQ(host_.Find(top)->state.title, title);
         EXPECT_EQ(host_.Find(top)->state.screenRect, (gdi::Rect{10, 10, 110, 90}));
         EXPECT_EQ(other.Find(top), nullptr);
-        WindowManager::Instance().SetHost(&host_);
+        CurrentWindows().SetHost(&host_);
     }
 }
 

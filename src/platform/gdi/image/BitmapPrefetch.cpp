@@ -8,11 +8,6 @@
 
 namespace keldra::platform::gdi {
 
-BitmapPrefetch& BitmapPrefetch::Instance() {
-    static BitmapPrefetch prefetch;
-    return prefetch;
-}
-
 std::shared_ptr<Surface> BitmapPrefetch::Decode(unsigned id) {
     const HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(id), RT_BITMAP);
     const auto* bytes =
@@ -25,8 +20,7 @@ void BitmapPrefetch::PlanAll() {
     const std::lock_guard lock(mutex_);
     if (planned_) return;
     planned_ = true;
-    const auto bitmaps =
-        ProgramResources::Instance().CompiledNumbersOf(ResourceName::FromArgument(RT_BITMAP));
+    const auto bitmaps = ProgramResources::CompiledNumbersOf(ResourceName::FromArgument(RT_BITMAP));
     waiting_.assign(bitmaps.begin(), bitmaps.end());
 }
 

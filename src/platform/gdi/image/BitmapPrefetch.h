@@ -15,8 +15,6 @@ namespace keldra::platform::gdi {
 
 class BitmapPrefetch {
   public:
-    // The one LoadBitmap takes from.
-    static BitmapPrefetch& Instance();
     BitmapPrefetch() = default;
     BitmapPrefetch(const BitmapPrefetch&) = delete;
     BitmapPrefetch& operator=(const BitmapPrefetch&) = delete;

@@ -6,7 +6,7 @@
 #include <unistd.h>
 #endif
 
-#include "platform/gdi/image/BitmapPrefetch.h"
+#include "platform/gdi/state/GdiState.h"
 #include "platform/gdi/text/FontconfigSession.h"
 
 namespace keldra::platform::gdi {
@@ -23,21 +23,21 @@ void YieldToOtherThreads() {
 
 }  // namespace
 
-FirstWindowPreparation::FirstWindowPreparation() {
-    BitmapPrefetch::Instance().PlanAll();
-    FontconfigSession::Instance();
+FirstWindowPreparation::FirstWindowPreparation() : prefetch_(GdiState::Require().Prefetch()) {
+    prefetch_.PlanAll();
+    FontconfigSession::Hold();
     worker_ = std::thread([this] { Run(); });
 }
 
 FirstWindowPreparation::~FirstWindowPreparation() {
     stopping_ = true;
-    BitmapPrefetch::Instance().DropWaiting();
+    prefetch_.DropWaiting();
     worker_.join();
 }
 
 void FirstWindowPreparation::Run() {
     YieldToOtherThreads();
-    BitmapPrefetch::Instance().DecodePlanned();
+    prefetch_.DecodePlanned();
     // Should the program need the fonts first, it loads them as well rather than waiting.
     if (!stopping_) FontconfigSession::Load();
 }

@@ -5,6 +5,8 @@
 #include <atomic>
 #include <thread>
 
+#include "platform/gdi/image/BitmapPrefetch.h"
+
 namespace keldra::platform::gdi {
 
 class FirstWindowPreparation {
@@ -20,6 +22,7 @@ class FirstWindowPreparation {
   private:
     void Run();
 
+    BitmapPrefetch& prefetch_;  // the session's, which outlives this preparation
     std::atomic<bool> stopping_{false};
     std::thread worker_;
 };

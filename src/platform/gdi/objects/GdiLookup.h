@@ -8,23 +8,39 @@
 #include "platform/gdi/objects/GdiObjectTable.h"
 #include "platform/gdi/objects/RegionObject.h"
 #include "platform/gdi/raster/DeviceContext.h"
+#include "platform/gdi/state/GdiState.h"
 
 namespace keldra::platform::gdi {
 
+// Outside a session no handle names anything: objects that outlive the program's session
+// (a global wrapper deleting its bitmap at exit) are refused like stale handles.
+inline GdiObject* FindObject(HGDIOBJ handle) {
+    GdiState* state = GdiState::Current();
+    return state != nullptr ? state->Objects().Find(handle) : nullptr;
+}
+template <typename T>
+T* FindObjectAs(HGDIOBJ handle, ObjectKind kind) {
+    GdiObject* object = FindObject(handle);
+    return object != nullptr && object->Kind() == kind ? static_cast<T*>(object) : nullptr;
+}
 inline DeviceContext* FindDc(HDC dc) {
-    return GdiObjectTable::Instance().FindAs<DeviceContext>(dc, ObjectKind::DeviceContext);
+    return FindObjectAs<DeviceContext>(dc, ObjectKind::DeviceContext);
 }
 inline BitmapObject* FindBitmap(HGDIOBJ bitmap) {
-    return GdiObjectTable::Instance().FindAs<BitmapObject>(bitmap, ObjectKind::Bitmap);
+    return FindObjectAs<BitmapObject>(bitmap, ObjectKind::Bitmap);
 }
 inline BrushObject* FindBrush(HGDIOBJ brush) {
-    return GdiObjectTable::Instance().FindAs<BrushObject>(brush, ObjectKind::Brush);
+    return FindObjectAs<BrushObject>(brush, ObjectKind::Brush);
 }
 inline RegionObject* FindRegion(HGDIOBJ region) {
-    return GdiObjectTable::Instance().FindAs<RegionObject>(region, ObjectKind::Region);
+    return FindObjectAs<RegionObject>(region, ObjectKind::Region);
 }
 inline FontObject* FindFont(HGDIOBJ font) {
-    return GdiObjectTable::Instance().FindAs<FontObject>(font, ObjectKind::Font);
+    return FindObjectAs<FontObject>(font, ObjectKind::Font);
+}
+// The table to add a new object to; the program must have a session to make objects.
+inline GdiObjectTable& Objects() {
+    return GdiState::Require().Objects();
 }
 
 // Where drawing through the context lands. When a pattern brush shares the pixels of the

@@ -1,23 +1,31 @@
 #include "platform/gdi/objects/GdiObjectTable.h"
 
+#include <atomic>
+
 namespace keldra::platform::gdi {
 
 namespace {
 
-constexpr int kGenerationBits = 16;
-constexpr std::uintptr_t kGenerationMask = (std::uintptr_t{1} << kGenerationBits) - 1;
+static_assert(sizeof(std::uintptr_t) == 8, "handles hold a table number in their top bits");
 
-HGDIOBJ MakeHandle(std::size_t index, std::uint16_t generation) {
-    // Slot numbers start at 1 so that no handle is ever null.
-    const std::uintptr_t value = ((std::uintptr_t{index} + 1) << kGenerationBits) | generation;
-    return reinterpret_cast<HGDIOBJ>(value);
+constexpr int kGenerationBits = 16;
+constexpr int kTableShift = 48;
+constexpr std::uintptr_t kGenerationMask = (std::uintptr_t{1} << kGenerationBits) - 1;
+constexpr std::uintptr_t kSlotMask = (std::uintptr_t{1} << (kTableShift - kGenerationBits)) - 1;
+
+std::uintptr_t NextTableNumber() {
+    static std::atomic<std::uint16_t> made{0};
+    return std::uintptr_t{++made} << kTableShift;
 }
 
 }  // namespace
 
-GdiObjectTable& GdiObjectTable::Instance() {
-    static GdiObjectTable table;
-    return table;
+GdiObjectTable::GdiObjectTable() : number_(NextTableNumber()) {}
+
+HGDIOBJ GdiObjectTable::MakeHandle(std::size_t index, std::uint16_t generation) const {
+    // Slot numbers start at 1 so that no handle is ever null.
+    const std::uintptr_t slot = (std::uintptr_t{index} + 1) << kGenerationBits;
+    return reinterpret_cast<HGDIOBJ>(number_ | slot | generation);
 }
 
 HGDIOBJ GdiObjectTable::Add(std::unique_ptr<GdiObject> object) {
@@ -47,7 +55,8 @@ HGDIOBJ GdiObjectTable::Insert(std::unique_ptr<GdiObject> object, bool stock) {
 
 const GdiObjectTable::Slot* GdiObjectTable::SlotOf(HGDIOBJ handle) const {
     const auto value = reinterpret_cast<std::uintptr_t>(handle);
-    const std::uintptr_t number = value >> kGenerationBits;
+    if ((value & ~(kSlotMask << kGenerationBits | kGenerationMask)) != number_) return nullptr;
+    const std::uintptr_t number = (value >> kGenerationBits) & kSlotMask;
     if (number == 0 || number > slots_.size()) return nullptr;
     const Slot& slot = slots_[number - 1];
     if (slot.object == nullptr || slot.generation != (value & kGenerationMask)) return nullptr;
@@ -67,7 +76,8 @@ bool GdiObjectTable::IsStock(HGDIOBJ handle) const {
 bool GdiObjectTable::Remove(HGDIOBJ handle) {
     const Slot* found = SlotOf(handle);
     if (found == nullptr || found->stock) return false;
-    const auto index = (reinterpret_cast<std::uintptr_t>(handle) >> kGenerationBits) - 1;
+    const auto index =
+        ((reinterpret_cast<std::uintptr_t>(handle) >> kGenerationBits) & kSlotMask) - 1;
     Slot& slot = slots_[index];
     // Take the object out before destroying it, so the table is consistent meanwhile.
     auto object = std::move(slot.object);

@@ -1,5 +1,6 @@
-// The table behind GDI handles. A handle is a slot number and a generation, never a
-// pointer, so a stale or made-up handle is recognised and refused instead of followed.
+// The table behind GDI handles. A handle is the table's own number, a slot number and a
+// generation, never a pointer, so a stale or made-up handle, or one of an earlier
+// session's table, is recognised and refused instead of followed.
 // Stock objects live here too; they can be neither deleted nor counted as live.
 #pragma once
 
@@ -15,9 +16,10 @@ namespace keldra::platform::gdi {
 
 class GdiObjectTable {
   public:
-    // The one table of the process. The graphics layer, like the window layer above it,
-    // is used from the user-interface thread only.
-    static GdiObjectTable& Instance();
+    // Used from the user-interface thread only, like the window layer above it.
+    GdiObjectTable();
+    GdiObjectTable(const GdiObjectTable&) = delete;
+    GdiObjectTable& operator=(const GdiObjectTable&) = delete;
 
     // The new object's handle, or nullptr when object is nullptr.
     HGDIOBJ Add(std::unique_ptr<GdiObject> object);
@@ -45,8 +47,10 @@ class GdiObjectTable {
     };
 
     HGDIOBJ Insert(std::unique_ptr<GdiObject> object, bool stock);
+    HGDIOBJ MakeHandle(std::size_t index, std::uint16_t generation) const;
     const Slot* SlotOf(HGDIOBJ handle) const;
 
+    const std::uintptr_t number_;  // differs from every other table's of the process
     std::vector<Slot> slots_;
     std::vector<std::size_t> free_;
     std::size_t live_ = 0;

@@ -3,30 +3,25 @@
 #include "platform/gdi/objects/BitmapObject.h"
 #include "platform/gdi/objects/BrushObject.h"
 #include "platform/gdi/objects/FontObject.h"
-#include "platform/gdi/objects/GdiObjectTable.h"
 
 namespace keldra::platform::gdi {
 
 namespace {
 
 template <typename T, typename... Args>
-HGDIOBJ AddStock(Args&&... args) {
-    return GdiObjectTable::Instance().AddStock(std::make_unique<T>(std::forward<Args>(args)...));
+HGDIOBJ AddStock(GdiObjectTable& table, Args&&... args) {
+    return table.AddStock(std::make_unique<T>(std::forward<Args>(args)...));
 }
 
 }  // namespace
 
-const StockObjects& StockObjects::Instance() {
-    static const StockObjects stock;
-    return stock;
+StockObjects::StockObjects(GdiObjectTable& table)
+    : whiteBrush(AddStock<BrushObject>(table, Brush::Solid(kWhite))),
+      blackBrush(AddStock<BrushObject>(table, Brush::Solid(kBlack))),
+      nullBrush(AddStock<BrushObject>(table, Brush::Null())),
+      dialogFont(AddStock<FontObject>(table, FontRequest{})),
+      defaultBitmap(AddStock<BitmapObject>(table, Surface::Create(1, 1, PixelFormat::Monochrome))) {
 }
-
-StockObjects::StockObjects()
-    : whiteBrush(AddStock<BrushObject>(Brush::Solid(kWhite))),
-      blackBrush(AddStock<BrushObject>(Brush::Solid(kBlack))),
-      nullBrush(AddStock<BrushObject>(Brush::Null())),
-      dialogFont(AddStock<FontObject>(FontRequest{})),
-      defaultBitmap(AddStock<BitmapObject>(Surface::Create(1, 1, PixelFormat::Monochrome))) {}
 
 HGDIOBJ StockObjects::ByIndex(int index) const {
     switch (index) {

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "platform/gdi/GdiTypes.h"
+#include "platform/gdi/objects/GdiObjectTable.h"
 
 namespace keldra::platform::gdi {
 
 class StockObjects {
   public:
-    static const StockObjects& Instance();
+    // Adds them to `table`, which keeps them for as long as it lives.
+    explicit StockObjects(GdiObjectTable& table);
 
     // nullptr for an index the program has no use for.
     HGDIOBJ ByIndex(int index) const;
@@ -18,9 +20,6 @@ class StockObjects {
     HGDIOBJ nullBrush;
     HGDIOBJ dialogFont;
     HGDIOBJ defaultBitmap;
-
-  private:
-    StockObjects();
 };
 
 }  // namespace keldra::platform::gdi

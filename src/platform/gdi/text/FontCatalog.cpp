@@ -37,21 +37,17 @@ bool HasFamily(FcPattern* font, const char* family) {
 
 }  // namespace
 
-FontCatalog& FontCatalog::Instance() {
-    static FontCatalog catalog;
-    return catalog;
-}
-
 FontCatalog::FontCatalog() {
     FT_Library library = nullptr;
     if (FT_Init_FreeType(&library) == 0) library_.reset(library);
-    // Made before the catalog, the session outlives it: fontconfig is freed after the
-    // catalog's sets.
+    // fontconfig is freed at exit only when no catalog holds its patterns any more.
     FontconfigSession::Load();
+    FontconfigSession::CatalogMade();
 }
 
 FontCatalog::~FontCatalog() {
     sets_.clear();
+    FontconfigSession::CatalogEnded();
 }
 
 FontFaceSet* FontCatalog::Fonts(const FontRequest& request) {

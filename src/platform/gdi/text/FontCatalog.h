@@ -12,9 +12,7 @@ namespace keldra::platform::gdi {
 
 class FontCatalog {
   public:
-    // The process's one catalog, opened on first use (fonts are global to the process).
-    static FontCatalog& Instance();
-
+    FontCatalog();
     // The faces for request, or nullptr when no usable font is installed at all.
     FontFaceSet* Fonts(const FontRequest& request);
 
@@ -23,7 +21,6 @@ class FontCatalog {
     FontCatalog& operator=(const FontCatalog&) = delete;
 
   private:
-    FontCatalog();
     std::unique_ptr<FontFaceSet> Load(const FontRequest& request);
     FcPatternPtr MatchFamily(const char* family, const FontRequest& request) const;
     FcFontSetPtr RankFallbacks(FcPattern* main, const FontRequest& request) const;

@@ -2,22 +2,37 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <atomic>
+
 namespace keldra::platform::gdi {
 
-FontconfigSession& FontconfigSession::Instance() {
-    static FontconfigSession session;
-    return session;
+namespace {
+
+std::atomic<int> g_catalogs{0};
+
+}  // namespace
+
+void FontconfigSession::Hold() {
+    static const FontconfigSession holder;
 }
 
 void FontconfigSession::Load() {
-    Instance();
+    Hold();
     // Two threads loading at once each build a configuration and one of them is kept: no
     // lock is taken.
     FcInit();
 }
 
+void FontconfigSession::CatalogMade() {
+    ++g_catalogs;
+}
+
+void FontconfigSession::CatalogEnded() {
+    --g_catalogs;
+}
+
 FontconfigSession::~FontconfigSession() {
-    FcFini();
+    if (g_catalogs == 0) FcFini();
 }
 
 }  // namespace keldra::platform::gdi

@@ -1,16 +1,21 @@
 // fontconfig's configuration for the whole process: loaded by whichever thread needs it
-// first, freed once when the program ends.
+// first, freed once when the program ends, unless a font catalog still uses it then (a
+// program that exits without returning from main leaves its session standing).
 #pragma once
 
 namespace keldra::platform::gdi {
 
 class FontconfigSession {
   public:
-    // The session itself: make it on the main thread before another thread may load.
-    static FontconfigSession& Instance();
+    // Makes the one process-wide holder, whose end frees fontconfig when the program ends;
+    // call it on the main thread before another thread may load.
+    static void Hold();
     // Loads the configuration and the font cache unless that has happened. Safe on any
     // thread; a thread never waits here for another one that is loading.
     static void Load();
+    // A font catalog holds fontconfig's patterns from its first use to its end.
+    static void CatalogMade();
+    static void CatalogEnded();
 
     FontconfigSession(const FontconfigSession&) = delete;
     FontconfigSession& operator=(const FontconfigSession&) = delete;

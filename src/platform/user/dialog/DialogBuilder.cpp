@@ -8,6 +8,7 @@
 #include "platform/user/User.h"
 #include "platform/user/dialog/DialogData.h"
 #include "platform/user/dialog/DialogUnits.h"
+#include "platform/user/windows/UserState.h"
 #include "platform/user/windows/WindowManager.h"
 
 namespace keldra::platform::user {
@@ -65,7 +66,7 @@ gdi::Rect DialogBuilder::PlaceDialog(const DialogTemplate& layout, HWND parent) 
     gdi::Rect rect = DialogUnits::ToPixels(layout.x, layout.y, layout.cx, layout.cy);
     if (layout.style & WS_CHILD) return rect;
     if (layout.style & DS_CENTER) {
-        const gdi::Rect screen = WindowManager::Instance().ScreenRect();
+        const gdi::Rect screen = CurrentWindows().ScreenRect();
         return gdi::Rect::FromSize(screen.left + (screen.Width() - rect.Width()) / 2,
                                    screen.top + (screen.Height() - rect.Height()) / 2, rect.Width(),
                                    rect.Height());

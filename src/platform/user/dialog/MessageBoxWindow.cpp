@@ -4,6 +4,7 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/user/User.h"
+#include "platform/user/windows/UserState.h"
 #include "platform/user/windows/WindowManager.h"
 
 namespace keldra::platform::user {
@@ -106,7 +107,7 @@ MessageBoxWindow::Layout MessageBoxWindow::Measure(const State& state) {
 gdi::Rect MessageBoxWindow::CentreOn(HWND owner, const gdi::Rect& size) {
     RECT around{0, 0, 0, 0};
     if (owner == nullptr || !GetWindowRect(owner, &around)) {
-        const gdi::Rect screen = WindowManager::Instance().ScreenRect();
+        const gdi::Rect screen = CurrentWindows().ScreenRect();
         around = {screen.left, screen.top, screen.right, screen.bottom};
     }
     const int left = (around.left + around.right - size.Width()) / 2;

@@ -4,6 +4,7 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiHandles.h"
+#include "platform/gdi/state/GdiState.h"
 #include "platform/user/trace/MessageTrace.h"
 #include "platform/user/windows/WindowManager.h"
 
@@ -15,6 +16,10 @@ PaintController::PaintController(WindowManager& manager) : manager_(manager), ge
             MessageTrace::Paint("window dc", window, manager_.Find(window), Rect{});
         return OpenDc(window);
     });
+}
+
+PaintController::~PaintController() {
+    if (gdi::GdiState* graphics = gdi::GdiState::Current()) graphics->SetWindowDcs(nullptr);
 }
 
 void PaintController::Invalidate(HWND handle, std::optional<Rect> area, bool erase) {

@@ -17,6 +17,9 @@ class WindowManager;
 class PaintController {
   public:
     explicit PaintController(WindowManager& manager);
+    ~PaintController();
+    PaintController(const PaintController&) = delete;
+    PaintController& operator=(const PaintController&) = delete;
 
     // area in window coordinates; none means the whole window.
     void Invalidate(HWND handle, std::optional<Rect> area, bool erase);

@@ -18,11 +18,6 @@ std::span<const std::uint8_t> ResourceBytes(LPCWSTR name, LPCWSTR type) {
 
 }  // namespace
 
-IconTable& IconTable::Instance() {
-    static IconTable table;
-    return table;
-}
-
 HICON IconTable::LoadShared(unsigned id) {
     if (const auto it = byId_.find(id); it != byId_.end()) return it->second;
     std::vector<gdi::IconImage> pictures = LoadPictures(id);

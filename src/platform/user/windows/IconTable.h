@@ -17,8 +17,6 @@ using IconPictures = std::shared_ptr<const std::vector<gdi::IconImage>>;
 
 class IconTable {
   public:
-    static IconTable& Instance();
-
     // The shared icon of resource `id`, loading it on first use; nullptr if there is none.
     HICON LoadShared(unsigned id);
     // The pictures of an icon, or nullptr for a handle that names no icon.

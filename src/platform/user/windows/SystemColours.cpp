@@ -1,7 +1,6 @@
 #include "platform/user/windows/SystemColours.h"
 
 #include "platform/gdi/objects/BrushObject.h"
-#include "platform/gdi/objects/GdiObjectTable.h"
 #include "platform/gdi/raster/Pixel.h"
 #include "platform/user/UserConstants.h"
 
@@ -13,23 +12,18 @@ constexpr COLORREF kWindow = RGB(255, 255, 255);
 constexpr COLORREF kFace = RGB(240, 240, 240);
 constexpr COLORREF kText = RGB(0, 0, 0);
 
-HBRUSH StockBrush(COLORREF colour) {
+HBRUSH StockBrush(gdi::GdiObjectTable& objects, COLORREF colour) {
     auto brush =
         std::make_unique<gdi::BrushObject>(gdi::Brush::Solid(gdi::PixelFromColorRef(colour)));
-    return static_cast<HBRUSH>(gdi::GdiObjectTable::Instance().AddStock(std::move(brush)));
+    return static_cast<HBRUSH>(objects.AddStock(std::move(brush)));
 }
 
 }  // namespace
 
-const SystemColours& SystemColours::Instance() {
-    static const SystemColours colours;
-    return colours;
-}
-
-SystemColours::SystemColours()
-    : windowBrush_(StockBrush(kWindow)),
-      faceBrush_(StockBrush(kFace)),
-      textBrush_(StockBrush(kText)) {}
+SystemColours::SystemColours(gdi::GdiObjectTable& objects)
+    : windowBrush_(StockBrush(objects, kWindow)),
+      faceBrush_(StockBrush(objects, kFace)),
+      textBrush_(StockBrush(objects, kText)) {}
 
 COLORREF SystemColours::Colour(int index) const {
     switch (index) {

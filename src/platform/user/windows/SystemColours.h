@@ -2,13 +2,15 @@
 // of each. The brushes are stock objects: they can be neither deleted nor leaked.
 #pragma once
 
+#include "platform/gdi/objects/GdiObjectTable.h"
 #include "platform/user/UserTypes.h"
 
 namespace keldra::platform::user {
 
 class SystemColours {
   public:
-    static const SystemColours& Instance();
+    // The brushes go into `objects`, which keeps them for as long as it lives.
+    explicit SystemColours(gdi::GdiObjectTable& objects);
 
     // CLR_INVALID / nullptr for an index this platform has no colour for.
     COLORREF Colour(int index) const;
@@ -17,8 +19,6 @@ class SystemColours {
     static bool IsColourIndexBrush(HBRUSH brush);
 
   private:
-    SystemColours();
-
     HBRUSH windowBrush_;
     HBRUSH faceBrush_;
     HBRUSH textBrush_;

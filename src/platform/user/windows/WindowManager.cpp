@@ -1,6 +1,7 @@
 #include "platform/user/windows/WindowManager.h"
 
 #include <algorithm>
+#include <atomic>
 #include <utility>
 
 #include "platform/host/TracingHost.h"
@@ -9,12 +10,11 @@
 
 namespace keldra::platform::user {
 
-WindowManager& WindowManager::Instance() {
-    static WindowManager manager;
-    return manager;
-}
-
 WindowManager::WindowManager() : painter_(*this), placement_(*this), input_(*this) {}
+
+WindowManager::~WindowManager() {
+    for (auto& [handle, window] : windows_) window->native.Forget();
+}
 
 void WindowManager::SetHost(host::Host* host) {
     for (auto& [handle, window] : windows_) window->native.Forget();
@@ -58,9 +58,10 @@ bool WindowManager::IsAncestor(HWND ancestor, HWND handle) const {
 }
 
 HWND WindowManager::NewHandle() {
-    // Handles are never reused, so a stale one can only name nothing.
-    nextHandle_ += 4;
-    return reinterpret_cast<HWND>(nextHandle_);
+    // Handles are never reused, not even by a later session of the process, so a stale one
+    // (kept by an object that outlived its session) can only name nothing.
+    static std::atomic<std::uintptr_t> last{0x10000};
+    return reinterpret_cast<HWND>(last += 4);
 }
 
 HWND WindowManager::Create(const CreateParams& params) {

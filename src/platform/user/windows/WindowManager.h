@@ -35,7 +35,11 @@ struct CreateParams {
 
 class WindowManager {
   public:
-    static WindowManager& Instance();
+    WindowManager();
+    // Frees every window without a word to its procedure or the host: the session is over.
+    ~WindowManager();
+    WindowManager(const WindowManager&) = delete;
+    WindowManager& operator=(const WindowManager&) = delete;
 
     // The host that shows top-level windows and delivers input; nullptr for none.
     void SetHost(host::Host* host);
@@ -94,8 +98,7 @@ class WindowManager {
     InputRouter& Input() { return input_; }
 
   private:
-    WindowManager();
-    HWND NewHandle();
+    static HWND NewHandle();
     // Says why in the trace; always nullptr.
     HWND CreateFailed(const CreateParams& params, const char* reason);
     // Hands a message to the window's procedure; verb names the way it came in the trace.
@@ -112,7 +115,6 @@ class WindowManager {
 
     std::unordered_map<HWND, std::unique_ptr<Window>> windows_;
     std::vector<HWND> topLevels_;  // z-order, topmost first
-    std::uintptr_t nextHandle_ = 0x10000;
     host::Host* host_ = nullptr;
     std::unique_ptr<host::Host> tracingHost_;  // in front of the real host while tracing
     HostOpener hostOpener_;

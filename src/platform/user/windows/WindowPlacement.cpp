@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/user/windows/IconTable.h"
+#include "platform/user/windows/UserState.h"
 #include "platform/user/windows/WindowManager.h"
 
 namespace keldra::platform::user {
@@ -86,7 +87,7 @@ void WindowPlacement::ShowOnHost(Window& window) {
     const HICON icon = window.icons[1] != nullptr ? window.icons[1] : window.icons[0];
     window.native.Show(*host, window.handle,
                        {window.rect, window.text, icon, window.shape,
-                        IconTable::Instance().Find(icon), RoleOf(window), window.owner});
+                        UserState::Require().Icons().Find(icon), RoleOf(window), window.owner});
     if (window.minimized) window.native.SetMinimized(true);
     window.needsPresent = true;
 }
