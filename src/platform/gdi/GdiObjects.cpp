@@ -58,9 +58,9 @@ HGDIOBJ SelectBitmap(DeviceContext& dc, HGDIOBJ handle, BitmapObject& bitmap) {
 }  // namespace
 
 BOOL DeleteObject(HGDIOBJ object) {
-    auto& table = Objects();
-    GdiObject* found = table.Find(object);
+    GdiObject* found = FindObject(object);
     if (found == nullptr || found->Kind() == ObjectKind::DeviceContext) return FALSE;
+    auto& table = Objects();
     if (table.IsStock(object)) return TRUE;   // harmless, as on the platform
     if (found->selections > 0) return FALSE;  // still selected into a device context
     return table.Remove(object) ? TRUE : FALSE;
