@@ -67,23 +67,22 @@ LRESULT DialogDefault(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void DialogData::EnsureClass() {
-    static const bool registered = [] {
-        // Dialog layouts name the standard controls, which the platform always has.
-        controls::RegisterStandardControlClasses();
-        WNDCLASSW dialogClass{};
-        dialogClass.lpfnWndProc = DefDlgProcW;
-        dialogClass.cbWndExtra = kExtraBytes;
-        dialogClass.hbrBackground =
-            reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(COLOR_BTNFACE + 1));
-        dialogClass.lpszClassName = WC_DIALOG;
-        return RegisterClassW(&dialogClass) != 0;
-    }();
-    (void)registered;
+    // Once per session: the classes end with it.
+    if (CurrentWindows().Classes().Find(L"#32770") != nullptr) return;
+    // Dialog layouts name the standard controls, which the platform always has.
+    controls::RegisterStandardControlClasses();
+    WNDCLASSW dialogClass{};
+    dialogClass.lpfnWndProc = DefDlgProcW;
+    dialogClass.cbWndExtra = kExtraBytes;
+    dialogClass.hbrBackground =
+        reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(COLOR_BTNFACE + 1));
+    dialogClass.lpszClassName = WC_DIALOG;
+    RegisterClassW(&dialogClass);
 }
 
 bool DialogData::IsDialog(HWND window) {
     const Window* w = FindWindowOf(window);
-    return w != nullptr && w->windowClass->procedure == DefDlgProcW;
+    return w != nullptr && w->Class().procedure == DefDlgProcW;
 }
 
 }  // namespace keldra::platform::user

@@ -116,15 +116,14 @@ gdi::Rect MessageBoxWindow::CentreOn(HWND owner, const gdi::Rect& size) {
 }
 
 void MessageBoxWindow::EnsureClass() {
-    static const bool registered = [] {
-        WNDCLASSW boxClass{};
-        boxClass.lpfnWndProc = &MessageBoxWindow::Procedure;
-        boxClass.hbrBackground =
-            reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(COLOR_BTNFACE + 1));
-        boxClass.lpszClassName = kClassName;
-        return RegisterClassW(&boxClass) != 0;
-    }();
-    (void)registered;
+    // Once per session: the classes end with it.
+    if (CurrentWindows().Classes().Find(kClassName) != nullptr) return;
+    WNDCLASSW boxClass{};
+    boxClass.lpfnWndProc = &MessageBoxWindow::Procedure;
+    boxClass.hbrBackground =
+        reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(COLOR_BTNFACE + 1));
+    boxClass.lpszClassName = kClassName;
+    RegisterClassW(&boxClass);
 }
 
 LRESULT CALLBACK MessageBoxWindow::Procedure(HWND window, UINT message, WPARAM wParam,
