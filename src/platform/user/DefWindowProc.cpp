@@ -20,27 +20,27 @@ using keldra::platform::user::WindowManager;
 namespace {
 
 LRESULT SetText(Window& window, LPCWSTR text) {
-    window.text = text != nullptr ? text : L"";
-    window.native.SetTitle(window.text);
+    window.SetText(text != nullptr ? text : L"");
+    window.Native().SetTitle(window.Text());
     return TRUE;
 }
 
 LRESULT GetText(const Window& window, WPARAM size, LPWSTR buffer) {
     if (buffer == nullptr || size == 0) return 0;
-    const std::size_t count = std::min<std::size_t>(window.text.size(), size - 1);
-    std::wmemcpy(buffer, window.text.c_str(), count);
+    const std::size_t count = std::min<std::size_t>(window.Text().size(), size - 1);
+    std::wmemcpy(buffer, window.Text().c_str(), count);
     buffer[count] = L'\0';
     return static_cast<LRESULT>(count);
 }
 
 LRESULT EraseBackground(const Window& window, HDC dc) {
-    HBRUSH brush = window.windowClass->background;
+    HBRUSH brush = window.Class().background;
     if (SystemColours::IsColourIndexBrush(brush)) {
         brush = UserState::Require().Colours().Brush(
             static_cast<int>(reinterpret_cast<std::uintptr_t>(brush)) - 1);
     }
     if (brush == nullptr) return 0;
-    const RECT client{0, 0, window.rect.Width(), window.rect.Height()};
+    const RECT client{0, 0, window.Bounds().Width(), window.Bounds().Height()};
     FillRect(dc, &client, brush);
     return 1;
 }
@@ -77,7 +77,7 @@ LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_GETTEXT:
             return GetText(*w, wParam, reinterpret_cast<LPWSTR>(lParam));
         case WM_GETTEXTLENGTH:
-            return static_cast<LRESULT>(w->text.size());
+            return static_cast<LRESULT>(w->Text().size());
         case WM_PAINT:
             Paint(window);
             return 0;
@@ -89,18 +89,17 @@ LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_NCHITTEST:
             return HTCLIENT;
         case WM_SETFONT:
-            w->font = reinterpret_cast<HFONT>(wParam);
+            w->SetFont(reinterpret_cast<HFONT>(wParam));
             if (LOWORD(lParam)) InvalidateRect(window, nullptr, TRUE);
             return 0;
         case WM_GETFONT:
-            return reinterpret_cast<LRESULT>(w->font);
+            return reinterpret_cast<LRESULT>(w->Font());
         case WM_SETICON: {
-            const std::size_t which = wParam != 0 ? 1 : 0;
-            const HICON previous = w->icons[which];
-            w->icons[which] = reinterpret_cast<HICON>(lParam);
-            if (w->native.Shown()) {
-                const HICON shown = w->icons[1] != nullptr ? w->icons[1] : w->icons[0];
-                w->native.SetIcon(UserState::Require().Icons().Find(shown));
+            const int which = wParam != 0 ? 1 : 0;
+            const HICON previous = w->Icon(which);
+            w->SetIcon(which, reinterpret_cast<HICON>(lParam));
+            if (w->Native().Shown()) {
+                w->Native().SetIcon(UserState::Require().Icons().Find(w->ShownIcon()));
             }
             return reinterpret_cast<LRESULT>(previous);
         }

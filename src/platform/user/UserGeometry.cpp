@@ -30,7 +30,7 @@ BOOL IsWindowVisible(HWND window) {
     if (w == nullptr) return FALSE;
     // Visible means the window and all its ancestors have WS_VISIBLE; minimised still counts.
     for (const Window* v = w; v != nullptr;
-         v = v->IsChild() ? CurrentWindows().Find(v->parent) : nullptr) {
+         v = v->IsChild() ? CurrentWindows().Find(v->Parent()) : nullptr) {
         if (!v->IsVisibleFlag()) return FALSE;
     }
     return TRUE;
@@ -38,7 +38,7 @@ BOOL IsWindowVisible(HWND window) {
 
 BOOL IsIconic(HWND window) {
     const Window* w = CurrentWindows().Find(window);
-    return w != nullptr && w->minimized ? TRUE : FALSE;
+    return w != nullptr && w->Minimized() ? TRUE : FALSE;
 }
 
 BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint) {
@@ -61,14 +61,14 @@ BOOL GetWindowRect(HWND window, LPRECT rect) {
     const Window* w = CurrentWindows().Find(window);
     if (w == nullptr || rect == nullptr) return FALSE;
     const auto origin = ScreenOrigin(*w);
-    *rect = {origin.x, origin.y, origin.x + w->rect.Width(), origin.y + w->rect.Height()};
+    *rect = {origin.x, origin.y, origin.x + w->Bounds().Width(), origin.y + w->Bounds().Height()};
     return TRUE;
 }
 
 BOOL GetClientRect(HWND window, LPRECT rect) {
     const Window* w = CurrentWindows().Find(window);
     if (w == nullptr || rect == nullptr) return FALSE;
-    *rect = {0, 0, w->rect.Width(), w->rect.Height()};
+    *rect = {0, 0, w->Bounds().Width(), w->Bounds().Height()};
     return TRUE;
 }
 

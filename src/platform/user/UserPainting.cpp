@@ -32,7 +32,7 @@ BOOL ValidateRect(HWND window, const RECT*) {
 BOOL UpdateWindow(HWND window) {
     auto* w = CurrentWindows().Find(window);
     if (w == nullptr) return FALSE;
-    if (!w->update.IsEmpty()) {
+    if (!w->Update().IsEmpty()) {
         const MSG paint{window, WM_PAINT, 0, 0, 0, {0, 0}};
         CurrentWindows().Dispatch(paint);
     }

@@ -25,12 +25,6 @@ std::wstring ClassName(LPCWSTR name) {
     return name;
 }
 
-LONG_PTR* ExtraSlot(Window& window, int index) {
-    const auto slot = static_cast<std::size_t>(index) / sizeof(LONG_PTR);
-    if (index < 0 || index % sizeof(LONG_PTR) != 0 || slot >= window.extra.size()) return nullptr;
-    return &window.extra[slot];
-}
-
 }  // namespace
 
 ATOM RegisterClassW(const WNDCLASSW* windowClass) {
@@ -77,17 +71,17 @@ BOOL IsWindow(HWND window) {
 HWND GetParent(HWND window) {
     const Window* w = Find(window);
     if (w == nullptr) return nullptr;
-    return w->IsChild() ? w->parent : w->owner;
+    return w->IsChild() ? w->Parent() : w->Owner();
 }
 
 HWND GetWindow(HWND window, UINT relation) {
     const Window* w = Find(window);
     if (w == nullptr) return nullptr;
-    if (relation == GW_CHILD) return w->children.empty() ? nullptr : w->children.front();
-    if (relation == GW_OWNER) return w->IsChild() ? nullptr : w->owner;
-    const Window* parent = Find(w->parent);
+    if (relation == GW_CHILD) return w->Children().empty() ? nullptr : w->Children().front();
+    if (relation == GW_OWNER) return w->IsChild() ? nullptr : w->Owner();
+    const Window* parent = Find(w->Parent());
     const std::vector<HWND>& siblings =
-        w->IsChild() && parent != nullptr ? parent->children : CurrentWindows().TopLevels();
+        w->IsChild() && parent != nullptr ? parent->Children() : CurrentWindows().TopLevels();
     const auto at = std::ranges::find(siblings, window);
     if (relation == GW_HWNDNEXT && at != siblings.end() && at + 1 != siblings.end())
         return *(at + 1);
@@ -102,16 +96,16 @@ BOOL IsChild(HWND parent, HWND window) {
 HWND GetDlgItem(HWND dialog, int id) {
     const Window* w = Find(dialog);
     if (w == nullptr) return nullptr;
-    for (HWND child : w->children) {
-        if (const Window* c = Find(child); c != nullptr && c->id == id) return child;
+    for (HWND child : w->Children()) {
+        if (const Window* c = Find(child); c != nullptr && c->Id() == id) return child;
     }
     return nullptr;
 }
 
 int GetClassNameW(HWND window, LPWSTR buffer, int size) {
     const Window* w = Find(window);
-    if (w == nullptr || w->windowClass == nullptr || buffer == nullptr || size <= 0) return 0;
-    const std::wstring& name = w->windowClass->name;
+    if (w == nullptr || buffer == nullptr || size <= 0) return 0;
+    const std::wstring& name = w->Class().name;
     const int copied = std::min(static_cast<int>(name.size()), size - 1);
     std::wmemcpy(buffer, name.c_str(), static_cast<std::size_t>(copied));
     buffer[copied] = L'\0';
@@ -120,7 +114,7 @@ int GetClassNameW(HWND window, LPWSTR buffer, int size) {
 
 int GetDlgCtrlID(HWND window) {
     const Window* w = Find(window);
-    return w != nullptr && w->IsChild() ? w->id : 0;
+    return w != nullptr && w->IsChild() ? w->Id() : 0;
 }
 
 LONG_PTR GetWindowLongPtrW(HWND window, int index) {
@@ -128,17 +122,17 @@ LONG_PTR GetWindowLongPtrW(HWND window, int index) {
     if (w == nullptr) return 0;
     switch (index) {
         case GWLP_WNDPROC:
-            return reinterpret_cast<LONG_PTR>(w->procedure);
+            return reinterpret_cast<LONG_PTR>(w->Procedure());
         case GWLP_ID:
-            return w->id;
+            return w->Id();
         case GWL_STYLE:
-            return static_cast<LONG_PTR>(w->style);
+            return static_cast<LONG_PTR>(w->Style());
         case GWL_EXSTYLE:
-            return static_cast<LONG_PTR>(w->exStyle);
+            return static_cast<LONG_PTR>(w->ExStyle());
         case GWLP_USERDATA:
-            return w->userData;
+            return w->UserData();
         default: {
-            const LONG_PTR* slot = ExtraSlot(*w, index);
+            const LONG_PTR* slot = w->ExtraSlot(index);
             return slot != nullptr ? *slot : 0;
         }
     }
@@ -151,24 +145,24 @@ LONG_PTR SetWindowLongPtrW(HWND window, int index, LONG_PTR value) {
     switch (index) {
         case GWLP_WNDPROC:
             if (value == 0) return 0;
-            w->procedure = reinterpret_cast<WNDPROC>(value);
+            w->SetProcedure(reinterpret_cast<WNDPROC>(value));
             break;
         case GWLP_ID:
-            w->id = static_cast<int>(value);
+            w->SetId(static_cast<int>(value));
             break;
         case GWL_STYLE:
             // Visibility changes only through ShowWindow, which also repaints.
-            w->style = (static_cast<DWORD>(value) & ~static_cast<DWORD>(WS_VISIBLE)) |
-                       (w->style & WS_VISIBLE);
+            w->SetStyle((static_cast<DWORD>(value) & ~static_cast<DWORD>(WS_VISIBLE)) |
+                        (w->Style() & WS_VISIBLE));
             break;
         case GWL_EXSTYLE:
-            w->exStyle = static_cast<DWORD>(value);
+            w->SetExStyle(static_cast<DWORD>(value));
             break;
         case GWLP_USERDATA:
-            w->userData = value;
+            w->SetUserData(value);
             break;
         default:
-            if (LONG_PTR* slot = ExtraSlot(*w, index)) {
+            if (LONG_PTR* slot = w->ExtraSlot(index)) {
                 *slot = value;
             } else {
                 previous = 0;
@@ -202,10 +196,8 @@ BOOL EnableWindow(HWND window, BOOL enable) {
     if (w == nullptr) return FALSE;
     const BOOL wasDisabled = w->IsEnabledFlag() ? FALSE : TRUE;
     if ((enable != FALSE) == w->IsEnabledFlag()) return wasDisabled;
-    if (enable) {
-        w->style &= ~static_cast<DWORD>(WS_DISABLED);
-    } else {
-        w->style |= WS_DISABLED;
+    w->SetEnabledFlag(enable != FALSE);
+    if (!enable) {
         if (CurrentWindows().Focus() == window) CurrentWindows().SetFocus(nullptr);
         if (CurrentWindows().Capture() == window) CurrentWindows().ReleaseCapture();
     }

@@ -51,24 +51,20 @@ void PaintController::InvalidateUncovered(HWND parent, const Region& area) {
 void PaintController::InvalidateArea(Window& window, const Region& area, bool erase,
                                      bool forceChildren) {
     if (area.IsEmpty() || !geometry_.IsShowing(window)) return;
-    Region::Combine(window.update, area, gdi::RegionOp::Or, window.update);
-    Region::Combine(window.update, WindowGeometry::ShapeOf(window), gdi::RegionOp::And,
-                    window.update);
-    window.erasePending = window.erasePending || erase;
-    if ((window.style & WS_CLIPCHILDREN) && !forceChildren) return;
-    for (HWND handle : window.children) {
+    window.AddToUpdate(area, WindowGeometry::ShapeOf(window), erase);
+    if ((window.Style() & WS_CLIPCHILDREN) && !forceChildren) return;
+    for (HWND handle : window.Children()) {
         Window* child = manager_.Find(handle);
         if (child == nullptr) continue;
         Region inChild = area;
-        inChild.Offset(-child->rect.left, -child->rect.top);
+        inChild.Offset(-child->Bounds().left, -child->Bounds().top);
         InvalidateArea(*child, inChild, erase, forceChildren);
     }
 }
 
 void PaintController::Validate(HWND handle) {
     if (Window* window = manager_.Find(handle)) {
-        window->update = Region();
-        window->erasePending = false;
+        window->ClearUpdate();
     }
 }
 
@@ -81,10 +77,10 @@ HWND PaintController::NextToPaint() const {
 
 HWND PaintController::FirstToPaintIn(HWND handle) const {
     const Window* window = manager_.Find(handle);
-    if (window == nullptr || !window->IsVisibleFlag() || window->minimized) return nullptr;
-    if (!window->update.IsEmpty()) return handle;
+    if (window == nullptr || !window->IsVisibleFlag() || window->Minimized()) return nullptr;
+    if (!window->Update().IsEmpty()) return handle;
     // Lower siblings first, so that where children overlap the topmost ends up in front.
-    for (auto child = window->children.rbegin(); child != window->children.rend(); ++child) {
+    for (auto child = window->Children().rbegin(); child != window->Children().rend(); ++child) {
         if (HWND found = FirstToPaintIn(*child)) return found;
     }
     return nullptr;
@@ -93,10 +89,7 @@ HWND PaintController::FirstToPaintIn(HWND handle) const {
 HDC PaintController::BeginPaint(HWND handle, PAINTSTRUCT* paint) {
     Window* window = manager_.Find(handle);
     if (window == nullptr || paint == nullptr) return nullptr;
-    const Region update = std::move(window->update);
-    const bool erase = window->erasePending;
-    window->update = Region();
-    window->erasePending = false;
+    const auto [update, erase] = window->TakeUpdate();
     ++paintsBegun_;
 
     const HDC dc = OpenDc(handle, update);
@@ -122,20 +115,20 @@ HDC PaintController::OpenDc(HWND handle, const std::optional<Region>& clip) {
     Window* top = manager_.Find(manager_.TopLevelOf(handle));
     Region visible = geometry_.IsShowing(*window) ? geometry_.VisibleRegion(*window) : Region();
     if (clip) Region::Combine(visible, *clip, gdi::RegionOp::And, visible);
-    top->needsPresent = true;
-    return gdi::OpenDisplayDc(WindowPlacement::SurfaceOf(*top), geometry_.OriginInTopLevel(*window),
+    top->MarkForPresent();
+    return gdi::OpenDisplayDc(top->Pixels(), geometry_.OriginInTopLevel(*window),
                               std::move(visible));
 }
 
 void PaintController::PresentChanged() {
     for (HWND handle : manager_.TopLevels()) {
         Window* top = manager_.Find(handle);
-        if (top == nullptr || !top->needsPresent || !top->native.Shown()) continue;
-        top->needsPresent = false;
-        const auto& pixels = WindowPlacement::SurfaceOf(*top);
+        if (top == nullptr || !top->NeedsPresent() || !top->Native().Shown()) continue;
+        top->MarkPresented();
+        const auto& pixels = top->Pixels();
         if (Trace::On(TraceChannel::Paint)) [[unlikely]]
             MessageTrace::Paint("present", handle, top, top->ClientRect());
-        if (pixels != nullptr) top->native.Present(*pixels);
+        if (pixels != nullptr) top->Native().Present(*pixels);
     }
 }
 

@@ -18,11 +18,10 @@ std::string MessageTrace::Describe(HWND handle, const Window* window) {
     if (window == nullptr) {
         std::snprintf(text, sizeof text, "%p (gone)", static_cast<void*>(handle));
     } else {
-        const std::string className =
-            window->windowClass != nullptr ? Printable(window->windowClass->name) : "?";
+        const std::string className = Printable(window->Class().name);
         if (window->IsChild()) {
             std::snprintf(text, sizeof text, "%p %s #%d", static_cast<void*>(handle),
-                          className.c_str(), window->id);
+                          className.c_str(), window->Id());
         } else {
             std::snprintf(text, sizeof text, "%p %s", static_cast<void*>(handle),
                           className.c_str());
@@ -32,8 +31,7 @@ std::string MessageTrace::Describe(HWND handle, const Window* window) {
 }
 
 std::string MessageTrace::NameOf(UINT message, const Window* window) {
-    const std::wstring_view className =
-        window != nullptr && window->windowClass != nullptr ? window->windowClass->name : L"";
+    const std::wstring_view className = window != nullptr ? window->Class().name : L"";
     if (const char* name = MessageName(message, className)) return name;
     char text[24];
     std::snprintf(text, sizeof text, "msg 0x%04X", message);

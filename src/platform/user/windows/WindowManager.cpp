@@ -13,11 +13,11 @@ namespace keldra::platform::user {
 WindowManager::WindowManager() : painter_(*this), placement_(*this), input_(*this) {}
 
 WindowManager::~WindowManager() {
-    for (auto& [handle, window] : windows_) window->native.Forget();
+    for (auto& [handle, window] : windows_) window->Native().Forget();
 }
 
 void WindowManager::SetHost(host::Host* host) {
-    for (auto& [handle, window] : windows_) window->native.Forget();
+    for (auto& [handle, window] : windows_) window->Native().Forget();
     tracingHost_.reset();
     if (host != nullptr && Trace::On(TraceChannel::Host)) {
         tracingHost_ = std::make_unique<host::TracingHost>(*host);
@@ -43,16 +43,16 @@ Window* WindowManager::Find(HWND handle) const {
 HWND WindowManager::TopLevelOf(HWND handle) const {
     const Window* window = Find(handle);
     while (window != nullptr && window->IsChild()) {
-        const Window* parent = Find(window->parent);
+        const Window* parent = Find(window->Parent());
         if (parent == nullptr) break;
         window = parent;
     }
-    return window != nullptr ? window->handle : nullptr;
+    return window != nullptr ? window->Handle() : nullptr;
 }
 
 bool WindowManager::IsAncestor(HWND ancestor, HWND handle) const {
-    for (const Window* w = Find(handle); w != nullptr && w->IsChild(); w = Find(w->parent)) {
-        if (w->parent == ancestor) return true;
+    for (const Window* w = Find(handle); w != nullptr && w->IsChild(); w = Find(w->Parent())) {
+        if (w->Parent() == ancestor) return true;
     }
     return false;
 }
@@ -73,26 +73,19 @@ HWND WindowManager::Create(const CreateParams& params) {
         return CreateFailed(params, "the parent window does not exist");
     if (!child) OpenHost();  // the desktop is reached before the first window that shows on it
 
-    auto window = std::make_unique<Window>();
-    window->handle = NewHandle();
-    window->procedure = windowClass->procedure;
-    window->extra.assign((windowClass->windowExtraBytes + sizeof(LONG_PTR) - 1) / sizeof(LONG_PTR),
-                         0);
-    window->windowClass = std::move(windowClass);
-    window->style = params.style & ~static_cast<DWORD>(WS_VISIBLE);
-    window->exStyle = params.exStyle;
-    window->text = params.text;
-    window->rect =
-        Rect::FromSize(params.rect.left, params.rect.top, std::max(0, params.rect.Width()),
-                       std::max(0, params.rect.Height()));
+    const HWND owner = !child && params.parent != nullptr ? TopLevelOf(params.parent) : nullptr;
+    auto window = std::make_unique<Window>(NewHandle(), std::move(windowClass), params.style,
+                                           params.exStyle, params.parent, owner);
+    window->SetText(params.text);
+    window->SetBounds(Rect::FromSize(params.rect.left, params.rect.top,
+                                     std::max(0, params.rect.Width()),
+                                     std::max(0, params.rect.Height())));
     if (child) {
-        window->parent = params.parent;
-        window->id = params.id;
+        window->SetId(params.id);
     } else {
-        window->owner = params.parent != nullptr ? TopLevelOf(params.parent) : nullptr;
-        placement_.DropSurface(*window);
+        window->DropPixels();
     }
-    const HWND handle = window->handle;
+    const HWND handle = window->Handle();
     Link(*window);
     windows_.emplace(handle, std::move(window));
 
@@ -123,47 +116,41 @@ HWND WindowManager::Create(const CreateParams& params) {
 
 void WindowManager::Link(Window& window) {
     if (window.IsChild()) {
-        Find(window.parent)->children.push_back(window.handle);  // bottom of the z-order
+        Find(window.Parent())->AddChild(window.Handle());
     } else {
-        topLevels_.insert(topLevels_.begin(), window.handle);
+        topLevels_.AddAtTop(window.Handle());
     }
 }
 
 void WindowManager::Unlink(Window& window) {
-    if (Window* parent = Find(window.parent); window.IsChild() && parent != nullptr) {
-        std::erase(parent->children, window.handle);
+    if (Window* parent = Find(window.Parent()); window.IsChild() && parent != nullptr) {
+        parent->RemoveChild(window.Handle());
     } else {
-        std::erase(topLevels_, window.handle);
+        topLevels_.Remove(window.Handle());
     }
 }
 
 void WindowManager::Restack(HWND handle, HWND insertAfter) {
     Window* window = Find(handle);
     if (window == nullptr) return;
-    Window* parent = window->IsChild() ? Find(window->parent) : nullptr;
-    std::vector<HWND>& siblings = parent != nullptr ? parent->children : topLevels_;
-    std::erase(siblings, handle);
-    auto place = siblings.begin();
-    if (insertAfter == HWND_BOTTOM) {
-        place = siblings.end();
-    } else if (insertAfter != HWND_TOP) {
-        place = std::ranges::find(siblings, insertAfter);
-        if (place != siblings.end()) ++place;
+    if (Window* parent = window->IsChild() ? Find(window->Parent()) : nullptr) {
+        parent->RestackChild(handle, insertAfter);
+    } else {
+        topLevels_.Place(handle, insertAfter);
     }
-    siblings.insert(place, handle);
 }
 
 std::vector<HWND> WindowManager::OwnedWindows(HWND owner) const {
     std::vector<HWND> owned;
-    for (HWND top : topLevels_) {
-        if (const Window* w = Find(top); w != nullptr && w->owner == owner) owned.push_back(top);
+    for (HWND top : topLevels_.Handles()) {
+        if (const Window* w = Find(top); w != nullptr && w->Owner() == owner) owned.push_back(top);
     }
     return owned;
 }
 
 bool WindowManager::Destroy(HWND handle) {
     Window* window = Find(handle);
-    if (window == nullptr || window->destroying) return false;
+    if (window == nullptr || window->Destroying()) return false;
     for (HWND owned : OwnedWindows(handle)) Destroy(owned);
     if (window->IsVisibleFlag()) placement_.Show(handle, SW_HIDE);
     SendDestroy(handle);
@@ -175,24 +162,24 @@ bool WindowManager::Destroy(HWND handle) {
 void WindowManager::SendDestroy(HWND handle) {
     Window* window = Find(handle);
     if (window == nullptr) return;
-    window->destroying = true;
+    window->MarkDestroying();
     Send(handle, WM_DESTROY, 0, 0);
     if ((window = Find(handle)) == nullptr) return;
-    for (HWND child : std::vector<HWND>(window->children)) SendDestroy(child);
+    for (HWND child : std::vector<HWND>(window->Children())) SendDestroy(child);
     Send(handle, WM_NCDESTROY, 0, 0);
 }
 
 void WindowManager::Forget(HWND handle) {
     Window* window = Find(handle);
     if (window == nullptr) return;
-    for (HWND child : std::vector<HWND>(window->children)) Forget(child);
+    for (HWND child : std::vector<HWND>(window->Children())) Forget(child);
     if (focus_ == handle) focus_ = nullptr;
     if (active_ == handle) active_ = nullptr;
     if (capture_ == handle) ReleaseCapture();
     tracker_.Forget(handle);
     timers_.KillAllOf(handle);
     queue_.DropMessagesFor(handle);
-    window->native.Destroy();
+    window->Native().Destroy();
     Unlink(*window);
     windows_.erase(handle);
 }
@@ -211,18 +198,18 @@ LRESULT WindowManager::Deliver(const char* verb, HWND handle, UINT message, WPAR
     const Window* window = Find(handle);
     if (Trace::On(TraceChannel::Message)) [[unlikely]]
         return DeliverTraced(verb, handle, window, message, wParam, lParam);
-    if (window == nullptr || window->procedure == nullptr) return 0;
-    return window->procedure(handle, message, wParam, lParam);
+    if (window == nullptr || window->Procedure() == nullptr) return 0;
+    return window->Procedure()(handle, message, wParam, lParam);
 }
 
 LRESULT WindowManager::DeliverTraced(const char* verb, HWND handle, const Window* window,
                                      UINT message, WPARAM wParam, LPARAM lParam) {
     MessageTrace::Message(verb, handle, window, message, wParam, lParam);
-    if (window == nullptr || window->procedure == nullptr) return 0;
+    if (window == nullptr || window->Procedure() == nullptr) return 0;
     LRESULT result = 0;
     {
         const Trace::Nested nested;
-        result = window->procedure(handle, message, wParam, lParam);
+        result = window->Procedure()(handle, message, wParam, lParam);
     }
     MessageTrace::Result(message, Find(handle), result);
     return result;
@@ -309,8 +296,7 @@ void WindowManager::Activate(HWND topLevel) {
     if (active_ == topLevel || Find(topLevel) == nullptr) return;
     const HWND previous = active_;
     active_ = topLevel;
-    std::erase(topLevels_, topLevel);
-    topLevels_.insert(topLevels_.begin(), topLevel);
+    topLevels_.Place(topLevel, HWND_TOP);
     if (previous != nullptr)
         Send(previous, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(topLevel));
     Send(topLevel, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(previous));

@@ -19,6 +19,7 @@
 #include "platform/user/windows/Window.h"
 #include "platform/user/windows/WindowClassRegistry.h"
 #include "platform/user/windows/WindowPlacement.h"
+#include "platform/user/windows/ZOrder.h"
 
 namespace keldra::platform::user {
 
@@ -60,7 +61,7 @@ class WindowManager {
     }
 
     Window* Find(HWND handle) const;
-    const std::vector<HWND>& TopLevels() const { return topLevels_; }
+    const std::vector<HWND>& TopLevels() const { return topLevels_.Handles(); }
     HWND TopLevelOf(HWND handle) const;
     bool IsAncestor(HWND ancestor, HWND handle) const;
 
@@ -114,7 +115,7 @@ class WindowManager {
     std::vector<HWND> OwnedWindows(HWND owner) const;
 
     std::unordered_map<HWND, std::unique_ptr<Window>> windows_;
-    std::vector<HWND> topLevels_;  // z-order, topmost first
+    ZOrder topLevels_;
     host::Host* host_ = nullptr;
     std::unique_ptr<host::Host> tracingHost_;  // in front of the real host while tracing
     HostOpener hostOpener_;

@@ -33,10 +33,10 @@ bool WindowPlacement::Show(HWND handle, int command) {
 }
 
 void WindowPlacement::BecomeVisible(Window& window, bool activate) {
-    const HWND handle = window.handle;
+    const HWND handle = window.Handle();
     manager_.Send(handle, WM_SHOWWINDOW, TRUE, 0);
     if (manager_.Find(handle) == nullptr) return;
-    window.style |= WS_VISIBLE;
+    window.SetVisibleFlag(true);
     if (!window.IsChild()) {
         ShowOnHost(window);
         if (activate) manager_.Activate(handle);
@@ -45,37 +45,31 @@ void WindowPlacement::BecomeVisible(Window& window, bool activate) {
 }
 
 void WindowPlacement::BecomeHidden(Window& window) {
-    const HWND handle = window.handle;
+    const HWND handle = window.Handle();
     manager_.Send(handle, WM_SHOWWINDOW, FALSE, 0);
     if (manager_.Find(handle) == nullptr) return;
-    window.style &= ~static_cast<DWORD>(WS_VISIBLE);
-    window.update = Region();
-    window.erasePending = false;
+    window.SetVisibleFlag(false);
+    window.ClearUpdate();
     if (window.IsChild()) {
         Uncover(window, WindowGeometry::ShapeOf(window));
         return;
     }
-    window.native.Hide();
+    window.Native().Hide();
     // A hidden top-level window is no longer active and keeps no focus.
     if (manager_.Active() == handle) manager_.Deactivate();
     if (manager_.TopLevelOf(manager_.Focus()) == handle) manager_.SetFocus(nullptr);
 }
 
 void WindowPlacement::SetMinimized(Window& window, bool minimized) {
-    if (window.minimized == minimized) return;
-    window.minimized = minimized;
-    if (minimized) {
-        window.style |= WS_MINIMIZE;
-    } else {
-        window.style &= ~static_cast<DWORD>(WS_MINIMIZE);
-    }
-    window.native.SetMinimized(minimized);
-    if (!minimized) manager_.Painter().InvalidateTree(window.handle);
+    if (window.Minimized() == minimized) return;
+    window.SetMinimized(minimized);
+    window.Native().SetMinimized(minimized);
+    if (!minimized) manager_.Painter().InvalidateTree(window.Handle());
 }
 
 host::NativeWindowRole WindowPlacement::RoleOf(const Window& window) {
-    if (window.exStyle & WS_EX_TOOLWINDOW) return host::NativeWindowRole::Popup;
-    if (window.owner != nullptr && !(window.exStyle & WS_EX_APPWINDOW)) {
+    if (window.ExStyle() & WS_EX_TOOLWINDOW) return host::NativeWindowRole::Popup;
+    if (window.Owner() != nullptr && !(window.ExStyle() & WS_EX_APPWINDOW)) {
         return host::NativeWindowRole::Owned;
     }
     return host::NativeWindowRole::Application;
@@ -84,18 +78,18 @@ host::NativeWindowRole WindowPlacement::RoleOf(const Window& window) {
 void WindowPlacement::ShowOnHost(Window& window) {
     host::Host* host = manager_.Host();
     if (host == nullptr) return;
-    const HICON icon = window.icons[1] != nullptr ? window.icons[1] : window.icons[0];
-    window.native.Show(*host, window.handle,
-                       {window.rect, window.text, icon, window.shape,
-                        UserState::Require().Icons().Find(icon), RoleOf(window), window.owner});
-    if (window.minimized) window.native.SetMinimized(true);
-    window.needsPresent = true;
+    const HICON icon = window.ShownIcon();
+    window.Native().Show(*host, window.Handle(),
+                         {window.Bounds(), window.Text(), icon, window.Shape(),
+                          UserState::Require().Icons().Find(icon), RoleOf(window), window.Owner()});
+    if (window.Minimized()) window.Native().SetMinimized(true);
+    window.MarkForPresent();
 }
 
 bool WindowPlacement::SetPosition(HWND handle, HWND insertAfter, Rect rect, UINT flags) {
     Window* window = manager_.Find(handle);
     if (window == nullptr) return false;
-    const Rect old = window->rect;
+    const Rect old = window->Bounds();
     const Region oldShape = WindowGeometry::ShapeOf(*window);
     Rect placed = old;
     if (!(flags & SWP_NOMOVE))
@@ -106,17 +100,17 @@ bool WindowPlacement::SetPosition(HWND handle, HWND insertAfter, Rect rect, UINT
     }
     if (!(flags & SWP_NOZORDER)) manager_.Restack(handle, insertAfter);
     const bool resized = placed.Width() != old.Width() || placed.Height() != old.Height();
-    window->rect = placed;
+    window->SetBounds(placed);
     if (!window->IsChild()) {
-        if (resized) DropSurface(*window);
-        window->native.Move(placed);
+        if (resized) window->DropPixels();
+        window->Native().Move(placed);
     }
     const bool redraw = !(flags & SWP_NOREDRAW) && (placed != old || !(flags & SWP_NOZORDER));
     if (redraw && geometry_.IsShowing(*window)) {
         if (window->IsChild()) {
             Region uncovered = oldShape;
             uncovered.Offset(old.left, old.top);
-            manager_.Painter().InvalidateUncovered(window->parent, uncovered);
+            manager_.Painter().InvalidateUncovered(window->Parent(), uncovered);
         }
         if (window->IsChild() || resized) manager_.Painter().InvalidateTree(handle);
     }
@@ -128,16 +122,16 @@ bool WindowPlacement::SetPosition(HWND handle, HWND insertAfter, Rect rect, UINT
 void WindowPlacement::MovedByDesktop(HWND handle, gdi::Point topLeft) {
     Window* window = manager_.Find(handle);
     if (window == nullptr || window->IsChild()) return;
-    window->rect =
-        Rect::FromSize(topLeft.x, topLeft.y, window->rect.Width(), window->rect.Height());
+    window->SetBounds(
+        Rect::FromSize(topLeft.x, topLeft.y, window->Bounds().Width(), window->Bounds().Height()));
 }
 
 bool WindowPlacement::SetShape(HWND handle, std::optional<Region> shape, bool redraw) {
     Window* window = manager_.Find(handle);
     if (window == nullptr) return false;
     const Region oldShape = WindowGeometry::ShapeOf(*window);
-    window->shape = std::move(shape);
-    window->native.SetShape(window->shape);
+    window->SetShape(std::move(shape));
+    window->Native().SetShape(window->Shape());
     if (redraw && geometry_.IsShowing(*window)) {
         if (window->IsChild()) Uncover(*window, oldShape);
         manager_.Painter().InvalidateTree(handle);
@@ -147,24 +141,8 @@ bool WindowPlacement::SetShape(HWND handle, std::optional<Region> shape, bool re
 
 void WindowPlacement::Uncover(const Window& window, const Region& shapeInWindow) {
     Region inParent = shapeInWindow;
-    inParent.Offset(window.rect.left, window.rect.top);
-    manager_.Painter().InvalidateUncovered(window.parent, inParent);
-}
-
-const std::shared_ptr<gdi::Surface>& WindowPlacement::SurfaceOf(Window& topLevel) {
-    if (topLevel.surface == nullptr) {
-        topLevel.surface =
-            gdi::Surface::Create(std::max(1, topLevel.rect.Width()),
-                                 std::max(1, topLevel.rect.Height()), gdi::PixelFormat::Colour);
-    }
-    return topLevel.surface;
-}
-
-void WindowPlacement::DropSurface(Window& window) {
-    // Made when first drawn on or shown: a dialog resized to its background before its
-    // first paint, as the skinned windows are, never fills a surface it would drop.
-    window.surface.reset();
-    window.needsPresent = true;
+    inParent.Offset(window.Bounds().left, window.Bounds().top);
+    manager_.Painter().InvalidateUncovered(window.Parent(), inParent);
 }
 
 }  // namespace keldra::platform::user

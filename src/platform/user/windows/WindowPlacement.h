@@ -23,10 +23,6 @@ class WindowPlacement {
     // A top-level window that the desktop moved: only its place changes, and the host,
     // which reported the move, is not told again.
     void MovedByDesktop(HWND handle, gdi::Point topLeft);
-    // Drops a top-level window's pixels after it was made or resized; SurfaceOf makes new
-    // ones, black, of the window's size when they are needed.
-    void DropSurface(Window& window);
-    static const std::shared_ptr<gdi::Surface>& SurfaceOf(Window& topLevel);
     // How the desktop is to treat the top-level window.
     static host::NativeWindowRole RoleOf(const Window& window);
 
