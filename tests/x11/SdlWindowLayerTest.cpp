@@ -71,7 +71,6 @@ class SdlWindowLayerTest : public ::testing::Test {
         if (!host_) return;
         if (window_ != nullptr) DestroyWindow(window_);
         Pump(std::chrono::milliseconds(50));
-        UnregisterClassW(L"KeldraX11Test", nullptr);
         user::CurrentWindows().SetHost(nullptr);
         host_.reset();
     }

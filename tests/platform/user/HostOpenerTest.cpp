@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/headless/HeadlessHost.h"
+#include "platform/session/Session.h"
 #include "platform/user/windows/UserState.h"
 #include "support/ParamName.h"
 
@@ -25,33 +26,22 @@ class HostOpenerTest : public ::testing::Test {
         windowClass.lpfnWndProc = &DefWindowProcW;
         windowClass.lpszClassName = kClass;
         RegisterClassW(&windowClass);
-        Manager().SetHost(nullptr);
         Manager().SetHostOpener([this] {
             ++opens_;
             return found_;
         });
     }
-    ~HostOpenerTest() override {
-        for (HWND window : made_) DestroyWindow(window);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
-        Manager().SetHostOpener(nullptr);
-        Manager().SetHost(nullptr);
-        UnregisterClassW(kClass, nullptr);
-    }
-    static WindowManager& Manager() { return CurrentWindows(); }
-    HWND MakeWindow(DWORD style = WS_POPUP | WS_VISIBLE, HWND parent = nullptr) {
-        HWND window = CreateWindowExW(0, kClass, L"", style, 10, 10, 200, 100, parent, nullptr,
-                                      nullptr, nullptr);
-        if (window != nullptr) made_.push_back(window);
-        return window;
+    WindowManager& Manager() { return session_.Windows(); }
+    static HWND MakeWindow(DWORD style = WS_POPUP | WS_VISIBLE, HWND parent = nullptr) {
+        return CreateWindowExW(0, kClass, L"", style, 10, 10, 200, 100, parent, nullptr, nullptr,
+                               nullptr);
     }
 
+    // First, so that it ends last: the test's windows and class go with it.
+    Session session_;
     host::HeadlessHost desktop_{kScreen};
     host::Host* found_ = &desktop_;  // what the opener finds
     int opens_ = 0;
-    std::vector<HWND> made_;
 };
 
 class FirstNeedTest;
