@@ -1,8 +1,9 @@
 // Everything the platform keeps while a program runs: the resources put in front of the
 // program's own, the graphics objects and fonts, the windows, their classes and their
 // queue. A program makes one before its first Windows call and drops it after its last;
-// dropping it frees all of that without a word to any window. Each test makes its own, so
-// no test sees what another left behind. Sessions nest: the newest is the current one.
+// dropping it destroys the windows still open (their procedures hear WM_DESTROY and
+// WM_NCDESTROY, the host hears nothing) and frees the rest. Each test makes its own, so no
+// test sees what another left behind. Sessions nest: the newest is the current one.
 #pragma once
 
 #include "platform/gdi/state/GdiState.h"

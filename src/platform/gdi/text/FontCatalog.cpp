@@ -40,14 +40,18 @@ bool HasFamily(FcPattern* font, const char* family) {
 FontCatalog::FontCatalog() {
     FT_Library library = nullptr;
     if (FT_Init_FreeType(&library) == 0) library_.reset(library);
-    // fontconfig is freed at exit only when no catalog holds its patterns any more.
+    // fontconfig is freed at exit after every catalog has let go of its patterns.
     FontconfigSession::Load();
-    FontconfigSession::CatalogMade();
+    FontconfigSession::CatalogMade(*this);
 }
 
 FontCatalog::~FontCatalog() {
     sets_.clear();
-    FontconfigSession::CatalogEnded();
+    FontconfigSession::CatalogEnded(*this);
+}
+
+void FontCatalog::LetGoOfFonts() {
+    sets_.clear();
 }
 
 FontFaceSet* FontCatalog::Fonts(const FontRequest& request) {

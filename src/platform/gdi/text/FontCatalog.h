@@ -17,6 +17,9 @@ class FontCatalog {
     FontFaceSet* Fonts(const FontRequest& request);
 
     ~FontCatalog();
+    // Frees every face, for a program ending without dropping its session; Fonts() loads
+    // them again if asked.
+    void LetGoOfFonts();
     FontCatalog(const FontCatalog&) = delete;
     FontCatalog& operator=(const FontCatalog&) = delete;
 

@@ -2,13 +2,17 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <atomic>
+#include <mutex>
+#include <vector>
+
+#include "platform/gdi/text/FontCatalog.h"
 
 namespace keldra::platform::gdi {
 
 namespace {
 
-std::atomic<int> g_catalogs{0};
+std::mutex g_catalogsMutex;
+std::vector<FontCatalog*> g_catalogs;  // alive now
 
 }  // namespace
 
@@ -23,16 +27,22 @@ void FontconfigSession::Load() {
     FcInit();
 }
 
-void FontconfigSession::CatalogMade() {
-    ++g_catalogs;
+void FontconfigSession::CatalogMade(FontCatalog& catalog) {
+    const std::lock_guard lock(g_catalogsMutex);
+    g_catalogs.push_back(&catalog);
 }
 
-void FontconfigSession::CatalogEnded() {
-    --g_catalogs;
+void FontconfigSession::CatalogEnded(FontCatalog& catalog) {
+    const std::lock_guard lock(g_catalogsMutex);
+    std::erase(g_catalogs, &catalog);
 }
 
 FontconfigSession::~FontconfigSession() {
-    if (g_catalogs == 0) FcFini();
+    {
+        const std::lock_guard lock(g_catalogsMutex);
+        for (FontCatalog* catalog : g_catalogs) catalog->LetGoOfFonts();
+    }
+    FcFini();
 }
 
 }  // namespace keldra::platform::gdi

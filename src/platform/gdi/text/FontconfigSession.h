@@ -1,9 +1,11 @@
 // fontconfig's configuration for the whole process: loaded by whichever thread needs it
-// first, freed once when the program ends, unless a font catalog still uses it then (a
-// program that exits without returning from main leaves its session standing).
+// first, freed once when the program ends. A program that exits without returning from
+// main leaves its session, and the fonts of its catalog, standing: those are let go first.
 #pragma once
 
 namespace keldra::platform::gdi {
+
+class FontCatalog;
 
 class FontconfigSession {
   public:
@@ -14,8 +16,8 @@ class FontconfigSession {
     // thread; a thread never waits here for another one that is loading.
     static void Load();
     // A font catalog holds fontconfig's patterns from its first use to its end.
-    static void CatalogMade();
-    static void CatalogEnded();
+    static void CatalogMade(FontCatalog& catalog);
+    static void CatalogEnded(FontCatalog& catalog);
 
     FontconfigSession(const FontconfigSession&) = delete;
     FontconfigSession& operator=(const FontconfigSession&) = delete;

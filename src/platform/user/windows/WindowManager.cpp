@@ -13,7 +13,16 @@ namespace keldra::platform::user {
 WindowManager::WindowManager() : painter_(*this), placement_(*this), input_(*this) {}
 
 WindowManager::~WindowManager() {
+    // The host may be gone already (a test's host ends before its session): nothing more is
+    // said to it, and no desktop is opened now.
     for (auto& [handle, window] : windows_) window->Native().Forget();
+    hostOpener_ = nullptr;
+    tracingHost_.reset();
+    host_ = nullptr;
+    // What a window keeps of its own (a control's state, a framework object's link to it)
+    // is freed when it hears WM_NCDESTROY, so the windows still open are destroyed as
+    // DestroyWindow destroys them.
+    for (HWND top : std::vector<HWND>(topLevels_.Handles())) Destroy(top);
 }
 
 void WindowManager::SetHost(host::Host* host) {

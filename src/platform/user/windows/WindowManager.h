@@ -37,7 +37,8 @@ struct CreateParams {
 class WindowManager {
   public:
     WindowManager();
-    // Frees every window without a word to its procedure or the host: the session is over.
+    // Destroys the windows still open, as DestroyWindow does, without a word to the host:
+    // the session is over.
     ~WindowManager();
     WindowManager(const WindowManager&) = delete;
     WindowManager& operator=(const WindowManager&) = delete;
