@@ -20,7 +20,6 @@ class Session {
     Session& operator=(const Session&) = delete;
 
     user::WindowManager& Windows() { return user_.Windows(); }
-    gdi::GdiState& Graphics() { return gdi_; }
 
   private:
     // In layer order: each layer may use the ones made before it, which end after it.

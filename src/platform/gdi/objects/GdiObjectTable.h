@@ -26,11 +26,6 @@ class GdiObjectTable {
     HGDIOBJ AddStock(std::unique_ptr<GdiObject> object);
 
     GdiObject* Find(HGDIOBJ handle) const;
-    template <typename T>
-    T* FindAs(HGDIOBJ handle, ObjectKind kind) const {
-        GdiObject* object = Find(handle);
-        return object != nullptr && object->Kind() == kind ? static_cast<T*>(object) : nullptr;
-    }
     bool IsStock(HGDIOBJ handle) const;
 
     // Destroys the object; false for unknown and stock handles.

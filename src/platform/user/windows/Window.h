@@ -89,7 +89,6 @@ class Window {
     // The part waiting to be painted, in window coordinates, and whether its background is
     // to be erased first.
     const Region& Update() const { return update_; }
-    bool ErasePending() const { return erasePending_; }
     // Adds area, as far as it lies within `within`.
     void AddToUpdate(const Region& area, const Region& within, bool erase);
     struct PendingPaint {
